@@ -1,0 +1,12 @@
+# One place for the language standard, warnings and sanitizers of every target.
+add_library(vostrel_options INTERFACE)
+target_compile_features(vostrel_options INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(vostrel_options INTERFACE -Wall -Wextra -Werror)
+target_compile_definitions(vostrel_options INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+if(VOSTREL_SANITIZE)
+    target_compile_options(vostrel_options INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(vostrel_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,87 @@
+// Start-up and shut-down of the main window, in the order the other rooms rely on.
+#include <system_error>
+
+#include "app/frmWendax.h"
+#include "catalogue/CommandTable.h"
+#include "files/SettingsFile.h"
+
+namespace vostrel::app {
+
+namespace {
+
+constexpr int kFormHeight = 8085;
+
+enum SettingsLine { kLanguageLine = 1, kAutoRunLine, kFolderLine, kPortraitLine, kLockLine, kStandardLine };
+
+}  // namespace
+
+std::string frmWendax::settingsValue(int line) const {
+    if (!cboWXIni.validIndex(line)) return {};
+    const auto& text = cboWXIni.entry(line);
+    return text.size() > files::kSettingsKeyLength ? text.substr(files::kSettingsKeyLength) : std::string{};
+}
+
+void frmWendax::applySettingsLines() {
+    const auto languageValue = settingsValue(kLanguageLine);
+    language.setOnly(languageValue == "Deutsch", languageValue == "English",
+                     languageValue == "Français");
+    mnuEPageAuto.setChecked(settingsValue(kAutoRunLine) == "1");
+    MenuFolder = settingsValue(kFolderLine);
+    if (settingsValue(kPortraitLine) == "1") {
+        mnuBHochformat.setChecked(true);
+        preview.ArrangePortrait(form, cmdWXButton(9));
+    } else {
+        mnuBHochformat.setChecked(false);
+        preview.ArrangeLandscape(form, cmdWXButton(9));
+    }
+    mnuEButtonSperren.setChecked(settingsValue(kLockLine) == "1");
+    mnuEStandard.setChecked(settingsValue(kStandardLine) == "1");
+}
+
+void frmWendax::Form_Load() {
+    SelectedLine = -1;
+    VersionText = kVersionText;
+    form.setCaption("RU6 Vostrel V " + VersionText);
+    mnuEStandard.setVisible(false);
+    mnuHistorie.setVisible(false);
+
+    cboWXIni.assignAll(files::readSettingsLines(std::filesystem::path(ProgramFolder) / files::kSettingsFileName));
+    if (cboWXIni.count() < files::kSettingsMinimumLines) cboWXIni.assignAll(files::standardSettings());
+    applySettingsLines();
+
+    field.placePages();
+    form.setHeight(kFormHeight);
+    cboSprachen.assignAll(catalogue::buildCommandRows());
+    field.applyCommandTooltips(cboSprachen);
+
+    if (language.german) cmdWXButton_Click(1);
+    if (language.english) cmdWXButton_Click(5);
+    if (language.french) cmdWXButton_Click(7);
+
+    if (mnuEPageAuto.checked()) {
+        cmdWXButton(0).setEnabled(false);
+        cmdWXButton(4).setEnabled(false);
+        cmdWXButton(10).setEnabled(false);
+        cmdWXButton_Click(3);
+    } else {
+        cmdWXButton(3).setEnabled(true);
+        cmdWXButton(0).setEnabled(true);
+        cmdWXButton(4).setEnabled(true);
+        cmdWXButton(10).setEnabled(false);
+    }
+    loaded_ = true;
+}
+
+void frmWendax::Form_Unload() {
+    if (closed_) return;
+    closed_ = true;
+    WriteSettings();
+    frmWXInfo.reset();
+    frmWXText.reset();
+    std::error_code ignored;
+    std::filesystem::current_path(ProgramFolder, ignored);
+}
+
+void frmWendax::mnuDEnde_Click() { Form_Unload(); }
+
+}  // namespace vostrel::app

@@ -1,0 +1,193 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Host.h"
+#include "catalogue/ButtonField.h"
+#include "controls/Control.h"
+#include "controls/Language.h"
+#include "controls/ListBox.h"
+#include "controls/MenuItem.h"
+#include "controls/ScrollBar.h"
+#include "help/HelpWindows.h"
+#include "preview/MenuPreview.h"
+
+namespace vostrel::app {
+
+// A menu of the menu bar and its items, in display order.
+struct MenuBarEntry {
+    controls::MenuItem* menu;
+    std::vector<controls::MenuItem*> items;  // separators included
+};
+
+// The main window as the handlers see it: every control under its name, the
+// shared values of the window, and the handlers under their published names.
+// The front end and the replay tool drive it; it never touches a widget.
+class frmWendax {
+public:
+    frmWendax(Host& host, std::filesystem::path programFolder);
+    frmWendax(const frmWendax&) = delete;
+    frmWendax& operator=(const frmWendax&) = delete;
+
+    // ---- Controls -------------------------------------------------------
+    controls::Control form{"frmWendax"};  // caption, width, height
+    static constexpr std::array<int, 8> kControlButtonIndexes = {0, 1, 3, 4, 5, 7, 9, 10};
+    static bool controlButtonExists(int index);
+    controls::Button& cmdWXButton(int index);
+    const controls::Button& cmdWXButton(int index) const;
+
+    controls::Frame Frame2{"Frame2"};
+    controls::Frame Frame4{"Frame4"};
+    controls::Frame Frame5{"Frame5"};
+    controls::ListBox cboMenu{"cboMenu"};
+    controls::ListBox cboWXIni{"cboWXIni"};
+    controls::ListBox cboSprachen{"cboSprachen"};
+    controls::ScrollBar VScroll2{"VScroll2"};
+    catalogue::ButtonField field;
+    preview::MenuPreview preview;
+
+    controls::MenuItem mnuDatei{"mnuDatei", "&Datei"};
+    controls::MenuItem mnuDLaden{"mnuDLaden", "&Öffnen Wendax.mnu", "F2"};
+    controls::MenuItem mnuDSpeichern{"mnuDSpeichern", "&Speichern Wendax.mnu", "F4"};
+    controls::MenuItem mnuLeer2{"mnuLeer2", "-"};
+    controls::MenuItem mnuDMenuLoesch{"mnuDMenuLoesch", "&Menü Löschen", "F7"};
+    controls::MenuItem mnuLeer1{"mnuLeer1", "-"};
+    controls::MenuItem mnuDEnde{"mnuDEnde", "&Ende", "F3"};
+    controls::MenuItem mnuBearbeiten{"mnuBearbeiten", "&Bearbeiten"};
+    controls::MenuItem mnuBZeileLoesch{"mnuBZeileLoesch", "Zeile &Löschen", "Shift+Del"};
+    controls::MenuItem mnuBZeileAendern{"mnuBZeileAendern", "Zeile &Ändern", "Ctrl+H"};
+    controls::MenuItem mnuButtons{"mnuButtons", "&Extras"};
+    controls::MenuItem mnuBHochformat{"mnuBHochformat", "&Hochformat", "F5"};
+    controls::MenuItem mnuEButtonSperren{"mnuEButtonSperren", "&Button Sperren", "F6"};
+    controls::MenuItem mnuEPageAuto{"mnuEPageAuto", "&Auto-Ablauf", "F9"};
+    controls::MenuItem mnuEStandard{"mnuEStandard", "&Standard Herstellen"};
+    controls::MenuItem mnuAnleitung{"mnuAnleitung", "&Anleitung"};
+    controls::MenuItem mnuFrage{"mnuFrage", "&?"};
+    controls::MenuItem mnuInfo{"mnuInfo", "&Info", "F8"};
+    controls::MenuItem mnuHistorie{"mnuHistorie", "&Historie Entwicklung", "F1"};
+
+    const std::vector<MenuBarEntry>& menuBar() const { return menuBar_; }
+    // Every named menu and item (separators excluded), in menu-bar order.
+    std::vector<controls::MenuItem*> menuItems() const;
+    controls::MenuItem* findMenuItem(std::string_view name) const;
+
+    std::optional<help::TextWindow> frmWXText;
+    std::optional<help::InfoWindow> frmWXInfo;
+
+    // ---- Shared values --------------------------------------------------
+    std::int16_t SelectedLine = 0;
+    std::int16_t PageButtonCount = 0;
+    std::int16_t NextPageNumber = 0;
+    std::int16_t NextBlockPageNumber = 0;
+    std::string BlockTitle;
+    bool ButtonCountCheck = false;
+    bool MenuChanged = false;
+    std::string MessageText;
+    controls::LanguageFlags language;
+    std::string ProgramFolder;
+    std::string VersionText;
+    std::string MenuFolder;
+    std::string MenuRelativeName;
+    std::string CurrentFilePath;
+
+    // ---- Window events ----------------------------------------------------
+    void Form_Load();    // start-up
+    void Form_Unload();  // shut-down; runs once
+    bool loaded() const { return loaded_; }
+    bool closed() const { return closed_; }
+
+    void cmdWXButton_Click(std::int16_t index);
+    void imgWXMenu_Click(int index);
+    void lblWXMenu_Click(int index);
+    void imgMenH_Click(int index);
+    void imgMenQ_Click(int index);
+    // A user's click on a menu item by name; hidden or disabled items take none.
+    bool chooseMenuItem(std::string_view name);
+    void mnuDEnde_Click();
+
+    // ---- What a user does to the menu document and the scroll bars ----------
+    // Each does nothing when the control is disabled or hidden, as in the window.
+    void userSelectsLine(int index);          // a click on entry `index` of cboMenu
+    void userTypes(const std::string& text);  // typing until the edit field reads `text`
+    void userScrolls(controls::ScrollBar& bar, int value);
+    void VScroll2_GotFocus();
+
+    // Handlers of the menu document list and the line-moving scroll bar.
+    void cboMenu_Click();
+    void cboMenu_Change();
+    void cboMenu_KeyUp();
+    void VScroll2_Change();
+
+    // ---- Building a menu --------------------------------------------------
+    static constexpr int kNextPageButton = 36;  // the command `page`
+    static constexpr int kMenuEndButton = 37;   // the command `page1`
+    void StartMainBlock();      // control button 3
+    void StartSettingsBlock();  // control button 10
+    void ShowMenu();            // control button 9
+
+    // ---- Interface language ----------------------------------------------
+    void SwitchLanguage(std::int16_t index);  // control buttons 1, 5 and 7
+    void applyLanguageCaptions();
+
+    // ---- Preview (the preview room does the drawing) ------------------------
+    void RenderPreview();
+    void ClearPreview();
+    void HScroll1_Change();
+
+    // ---- Editing lines and deleting the whole menu --------------------------
+    void mnuDMenuLoesch_Click();
+    void mnuBZeileLoesch_Click();
+    void mnuBZeileAendern_Click();
+
+    // ---- Options ---------------------------------------------------------
+    void mnuBHochformat_Click();
+    // Replaces a settings line by position; the lines always exist after start-up.
+    void setSettingsLine(int line, const std::string& text);
+
+    // Settings list to file at shut-down; a failure is reported, never fatal.
+    void WriteSettings();
+
+    // Connects every control model to the front end's observer.
+    void setObserver(controls::ControlObserver* observer);
+
+    Host& host() { return host_; }
+
+private:
+    enum class Accepted { Yes, No };
+    Accepted AddCommand(const std::string& command);
+    void AddNextPage();
+    void AddMenuEnd();
+    void FinalUpdates(int index);
+    void clearPlacesFrom(int place);
+    void selectLastLine();
+    void syncLineScrollBar();
+    bool blockTitleIsMain() const;
+    void StopButtonCountCheck();
+    void ShowSelectLineMessage();
+    void EintragVerschieben(std::int16_t Richtung);
+    int commandButtonOfLine(const std::string& line) const;
+    void showWarning(const std::string& text);
+
+    void wireMenuBar();
+    void wireChangeHandlers();
+    void applySettingsLines();
+    std::string settingsValue(int line) const;
+
+    Host& host_;
+    std::array<controls::Button, 11> controlButtons_;
+    std::vector<MenuBarEntry> menuBar_;
+    bool loaded_ = false;
+    bool closed_ = false;
+};
+
+// The program's version, shown in the caption and the information window.
+inline constexpr const char* kVersionText = "3.00 ß";
+
+}  // namespace vostrel::app

@@ -1,0 +1,1 @@
+// The replay library: scenario parsing, scripted host and state dump.

@@ -1,0 +1,60 @@
+#include "controls/ListBox.h"
+
+#include <stdexcept>
+
+namespace vostrel::controls {
+
+void ListBox::append(std::string text) { insert(count(), std::move(text)); }
+
+void ListBox::insert(int index, std::string text) {
+    if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
+    entries_.insert(entries_.begin() + index, std::move(text));
+    // The current entry stays the same line of text, as in the toolkit.
+    if (listIndex_ >= index) ++listIndex_;
+    if (auto* o = observer()) o->listInserted(*this, index);
+}
+
+void ListBox::remove(int index) {
+    if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
+    entries_.erase(entries_.begin() + index);
+    if (listIndex_ == index) {
+        listIndex_ = -1;
+    } else if (listIndex_ > index) {
+        --listIndex_;
+    }
+    if (auto* o = observer()) o->listRemoved(*this, index);
+}
+
+void ListBox::replace(int index, std::string text) {
+    if (!validIndex(index)) throw std::out_of_range("ListBox::replace");
+    auto& slot = entries_[static_cast<std::size_t>(index)];
+    if (slot == text) return;
+    slot = std::move(text);
+    if (auto* o = observer()) o->listChanged(*this, index);
+}
+
+void ListBox::clear() {
+    entries_.clear();
+    listIndex_ = -1;
+    text_.clear();
+    if (auto* o = observer()) o->listCleared(*this);
+    notifyChanged();
+}
+
+void ListBox::assignAll(std::vector<std::string> entries) {
+    entries_ = std::move(entries);
+    listIndex_ = -1;
+    if (auto* o = observer()) o->listCleared(*this);
+    notifyChanged();
+}
+
+void ListBox::setListIndex(int index) {
+    if (index < -1 || index >= count()) throw std::out_of_range("ListBox::setListIndex");
+    if (listIndex_ == index) return;
+    listIndex_ = index;
+    if (index >= 0) text_ = entries_[static_cast<std::size_t>(index)];
+    notifyChanged();
+    if (onClick) onClick();
+}
+
+}  // namespace vostrel::controls

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/Control.h"
+
+namespace vostrel::controls {
+
+// A list of text entries with a current index (-1 = none) and, for the menu
+// document, an edit field above it. Setting the current index runs the click
+// callback, nested, when the index actually changes; the entry's text then
+// shows in the edit field. Every change of the entries is reported to the
+// observer one row at a time, so a view never has to copy the whole list.
+class ListBox : public Control {
+public:
+    using Control::Control;
+
+    const std::vector<std::string>& entries() const { return entries_; }
+    int count() const { return static_cast<int>(entries_.size()); }
+    bool empty() const { return entries_.empty(); }
+    const std::string& entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
+    bool validIndex(int index) const { return index >= 0 && index < count(); }
+
+    void append(std::string text);
+    void insert(int index, std::string text);
+    void remove(int index);
+    void replace(int index, std::string text);
+    void clear();
+    // Replaces every entry at once (opening a file, filling the settings).
+    void assignAll(std::vector<std::string> entries);
+
+    int listIndex() const { return listIndex_; }
+    void setListIndex(int index);
+
+    // The edit field. Selecting an entry puts its text here; typing changes it.
+    const std::string& text() const { return text_; }
+    void setText(std::string value) { assign(text_, std::move(value)); }
+
+    std::function<void()> onClick;
+
+private:
+    std::vector<std::string> entries_;
+    int listIndex_ = -1;
+    std::string text_;
+};
+
+}  // namespace vostrel::controls

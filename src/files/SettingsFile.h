@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vostrel::files {
+
+inline constexpr const char* kSettingsFileName = "Zumzum.ini";
+inline constexpr int kSettingsMinimumLines = 10;
+// The value of a settings line starts after its ten-character key and "=".
+inline constexpr std::size_t kSettingsKeyLength = 11;
+
+// The eleven lines used when the file is missing or too short.
+const std::vector<std::string>& standardSettings();
+
+// The lines of the settings file, up to the first line that is empty or holds
+// only blanks. A missing or unreadable file gives no lines; nothing is reported.
+std::vector<std::string> readSettingsLines(const std::filesystem::path& file);
+
+// Writes every line followed by CR LF, in Windows-1252, replacing the file as a
+// whole. False (with `error` set) when it could not be written or a line holds
+// a character the file cannot store.
+bool writeSettingsLines(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                        std::string& error);
+
+}  // namespace vostrel::files

@@ -1,0 +1,215 @@
+#include "files/Windows1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vostrel::files {
+
+namespace {
+
+// Characters of bytes 0x80 to 0x9F. All other bytes stand for the code point of the same
+// value (ASCII below, Latin-1 from 0xA0 on). The five bytes Windows-1252 leaves undefined keep
+// their own value, which is what makes decoding and encoding exact inverses for all 256 bytes.
+constexpr std::array<char32_t, 32> kRange80To9F = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
+};
+
+constexpr char32_t codePointOf(unsigned b) noexcept {
+    return (b >= 0x80U && b <= 0x9FU) ? kRange80To9F[b - 0x80U] : static_cast<char32_t>(b);
+}
+
+// UTF-8 form of every byte's character, built at compile time so decoding is a table lookup
+// per byte. No character of the code page needs more than three UTF-8 bytes.
+struct Utf8Form {
+    std::array<char, 3> bytes{};
+    std::uint8_t size = 0;
+};
+
+constexpr Utf8Form utf8FormOf(char32_t cp) noexcept {
+    Utf8Form form;
+    if (cp < 0x80U) {
+        form.bytes[0] = static_cast<char>(cp);
+        form.size = 1;
+    } else if (cp < 0x800U) {
+        form.bytes[0] = static_cast<char>(0xC0U | (cp >> 6));
+        form.bytes[1] = static_cast<char>(0x80U | (cp & 0x3FU));
+        form.size = 2;
+    } else {
+        form.bytes[0] = static_cast<char>(0xE0U | (cp >> 12));
+        form.bytes[1] = static_cast<char>(0x80U | ((cp >> 6) & 0x3FU));
+        form.bytes[2] = static_cast<char>(0x80U | (cp & 0x3FU));
+        form.size = 3;
+    }
+    return form;
+}
+
+constexpr std::array<Utf8Form, 256> makeDecodeTable() noexcept {
+    std::array<Utf8Form, 256> table{};
+    for (unsigned b = 0; b < 256U; ++b) {
+        table[b] = utf8FormOf(codePointOf(b));
+    }
+    return table;
+}
+
+constexpr std::array<Utf8Form, 256> kDecodeTable = makeDecodeTable();
+
+constexpr bool isContinuation(unsigned char b) noexcept { return (b & 0xC0U) == 0x80U; }
+
+// Decodes the well-formed UTF-8 sequence at `s[i]`. Returns its width in bytes and stores the
+// code point, or returns 0 when the bytes there are not well-formed (overlong forms, surrogates
+// and values above U+10FFFF included), since such text cannot be written faithfully.
+std::size_t decodeUtf8At(std::string_view s, std::size_t i, char32_t& cp) noexcept {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    std::size_t width = 0;
+    unsigned char low = 0x80U;
+    unsigned char high = 0xBFU;
+    if (lead < 0x80U) {
+        cp = lead;
+        return 1;
+    }
+    if (lead >= 0xC2U && lead <= 0xDFU) {
+        width = 2;
+        cp = lead & 0x1FU;
+    } else if (lead >= 0xE0U && lead <= 0xEFU) {
+        width = 3;
+        cp = lead & 0x0FU;
+        low = lead == 0xE0U ? 0xA0U : 0x80U;
+        high = lead == 0xEDU ? 0x9FU : 0xBFU;
+    } else if (lead >= 0xF0U && lead <= 0xF4U) {
+        width = 4;
+        cp = lead & 0x07U;
+        low = lead == 0xF0U ? 0x90U : 0x80U;
+        high = lead == 0xF4U ? 0x8FU : 0xBFU;
+    } else {
+        return 0;
+    }
+    if (s.size() - i < width) {
+        return 0;
+    }
+    const auto second = static_cast<unsigned char>(s[i + 1]);
+    if (second < low || second > high) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < width; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if (!isContinuation(b)) {
+            return 0;
+        }
+        cp = (cp << 6) | (b & 0x3FU);
+    }
+    return width;
+}
+
+// Shared loop of all encoding entry points. Writes bytes to `dst` unless it is null (then it
+// only checks). Returns the number of bytes written, or sets `failedAt` to the byte offset of
+// the first character that cannot be stored.
+std::size_t encodeInto(std::string_view utf8, char* dst, std::size_t& failedAt) noexcept {
+    failedAt = kAllEncodable;
+    std::size_t written = 0;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b < 0x80U) {
+            if (dst != nullptr) {
+                dst[written] = static_cast<char>(b);
+            }
+            ++written;
+            ++i;
+            continue;
+        }
+        char32_t cp = 0;
+        const std::size_t width = decodeUtf8At(utf8, i, cp);
+        const std::optional<unsigned char> byte =
+            width == 0 ? std::nullopt : codePointToWindows1252(cp);
+        if (!byte) {
+            failedAt = i;
+            return written;
+        }
+        if (dst != nullptr) {
+            dst[written] = static_cast<char>(*byte);
+        }
+        ++written;
+        i += width;
+    }
+    return written;
+}
+
+}  // namespace
+
+char32_t windows1252ToCodePoint(unsigned char b) noexcept { return codePointOf(b); }
+
+std::optional<unsigned char> codePointToWindows1252(char32_t codePoint) noexcept {
+    if (codePoint < 0x80U || (codePoint >= 0xA0U && codePoint <= 0xFFU)) {
+        return static_cast<unsigned char>(codePoint);
+    }
+    // Everything else that can be stored lives in 0x80..0x9F: the typographic characters and
+    // the five undefined bytes. Of the other C1 controls (e.g. U+0080) the byte is taken by a
+    // typographic character, so they cannot be stored.
+    for (std::size_t k = 0; k < kRange80To9F.size(); ++k) {
+        if (kRange80To9F[k] == codePoint) {
+            return static_cast<unsigned char>(0x80U + k);
+        }
+    }
+    return std::nullopt;
+}
+
+void appendDecodedWindows1252(std::string_view bytes, std::string& out) {
+    // Size the output exactly first, so that a large file costs one allocation.
+    std::size_t size = 0;
+    for (const char c : bytes) {
+        size += kDecodeTable[static_cast<unsigned char>(c)].size;
+    }
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    char* dst = out.data() + start;
+    for (const char c : bytes) {
+        const Utf8Form& form = kDecodeTable[static_cast<unsigned char>(c)];
+        dst[0] = form.bytes[0];
+        if (form.size > 1) {
+            dst[1] = form.bytes[1];
+            if (form.size > 2) {
+                dst[2] = form.bytes[2];
+            }
+        }
+        dst += form.size;
+    }
+}
+
+std::string decodeWindows1252(std::string_view bytes) {
+    std::string out;
+    appendDecodedWindows1252(bytes, out);
+    return out;
+}
+
+bool appendEncodedWindows1252(std::string_view utf8, std::string& out) {
+    // Every UTF-8 character yields one byte, so the input size bounds the output.
+    const std::size_t start = out.size();
+    out.resize(start + utf8.size());
+    std::size_t failedAt = kAllEncodable;
+    const std::size_t written = encodeInto(utf8, out.data() + start, failedAt);
+    if (failedAt != kAllEncodable) {
+        out.resize(start);
+        return false;
+    }
+    out.resize(start + written);
+    return true;
+}
+
+std::optional<std::string> encodeWindows1252(std::string_view utf8) {
+    std::string out;
+    if (!appendEncodedWindows1252(utf8, out)) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+std::size_t firstUnencodable(std::string_view utf8) noexcept {
+    std::size_t failedAt = kAllEncodable;
+    encodeInto(utf8, nullptr, failedAt);
+    return failedAt;
+}
+
+}  // namespace vostrel::files

@@ -1,0 +1,115 @@
+#include "menu/LineText.h"
+
+namespace vostrel::menu {
+
+namespace {
+
+constexpr bool isContinuation(unsigned char b) noexcept { return (b & 0xC0U) == 0x80U; }
+
+}  // namespace
+
+std::size_t charWidthAt(std::string_view s, std::size_t index) noexcept {
+    if (index >= s.size()) {
+        return 0;
+    }
+    const auto lead = static_cast<unsigned char>(s[index]);
+    if (lead < 0x80U) {
+        return 1;
+    }
+    // Only well-formed sequences (no overlong forms, no surrogates, nothing above U+10FFFF)
+    // are taken as one character; the second byte carries the tighter bounds for E0, ED, F0
+    // and F4. Anything else falls back to a single byte so that a stray byte cannot swallow
+    // the characters after it.
+    std::size_t width = 0;
+    unsigned char low = 0x80U;
+    unsigned char high = 0xBFU;
+    if (lead >= 0xC2U && lead <= 0xDFU) {
+        width = 2;
+    } else if (lead >= 0xE0U && lead <= 0xEFU) {
+        width = 3;
+        if (lead == 0xE0U) {
+            low = 0xA0U;
+        } else if (lead == 0xEDU) {
+            high = 0x9FU;
+        }
+    } else if (lead >= 0xF0U && lead <= 0xF4U) {
+        width = 4;
+        if (lead == 0xF0U) {
+            low = 0x90U;
+        } else if (lead == 0xF4U) {
+            high = 0x8FU;
+        }
+    } else {
+        return 1;
+    }
+    if (s.size() - index < width) {
+        return 1;
+    }
+    const auto second = static_cast<unsigned char>(s[index + 1]);
+    if (second < low || second > high) {
+        return 1;
+    }
+    for (std::size_t k = 2; k < width; ++k) {
+        if (!isContinuation(static_cast<unsigned char>(s[index + k]))) {
+            return 1;
+        }
+    }
+    return width;
+}
+
+std::size_t charLength(std::string_view s) noexcept {
+    std::size_t count = 0;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        // Plain ASCII is by far the most common content of a menu line.
+        if (static_cast<unsigned char>(s[i]) < 0x80U) {
+            ++i;
+        } else {
+            i += charWidthAt(s, i);
+        }
+        ++count;
+    }
+    return count;
+}
+
+std::size_t byteOffsetOfChar(std::string_view s, std::size_t position) noexcept {
+    std::size_t i = 0;
+    for (std::size_t p = 1; p < position && i < s.size(); ++p) {
+        i += charWidthAt(s, i);
+    }
+    return i;
+}
+
+std::string_view charMidView(std::string_view s, std::size_t first1Based,
+                             std::size_t count) noexcept {
+    const std::size_t begin = byteOffsetOfChar(s, first1Based);
+    std::size_t end = begin;
+    for (std::size_t n = 0; n < count && end < s.size(); ++n) {
+        end += charWidthAt(s, end);
+    }
+    return s.substr(begin, end - begin);
+}
+
+std::string charMid(std::string_view s, std::size_t first1Based, std::size_t count) {
+    return std::string(charMidView(s, first1Based, count));
+}
+
+std::string_view charLeftView(std::string_view s, std::size_t n) noexcept {
+    return charMidView(s, 1, n);
+}
+
+std::string charLeft(std::string_view s, std::size_t n) { return std::string(charLeftView(s, n)); }
+
+std::string_view charRightView(std::string_view s, std::size_t n) noexcept {
+    const std::size_t length = charLength(s);
+    if (n >= length) {
+        return s;
+    }
+    return s.substr(byteOffsetOfChar(s, length - n + 1));
+}
+
+std::string charRight(std::string_view s, std::size_t n) {
+    return std::string(charRightView(s, n));
+}
+
+}  // namespace vostrel::menu

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/Control.h"
+#include "controls/Language.h"
+#include "controls/ListBox.h"
+#include "controls/ScrollBar.h"
+
+namespace vostrel::preview {
+
+inline constexpr int kPlaceCount = 6;
+
+// What the preview reads but does not own.
+struct PreviewSources {
+    const controls::ListBox* document = nullptr;      // the menu lines
+    const controls::ListBox* commandTable = nullptr;  // rows of the command table
+    const std::array<controls::Image, 115>* commandButtons = nullptr;
+    const controls::LanguageFlags* language = nullptr;
+    const std::int16_t* nextPageNumber = nullptr;
+};
+
+// The small picture of the device screen: a portrait and a landscape frame that
+// always hold the same page, the scroll bar that pages through the menu, and
+// the values that tie them to the document.
+class MenuPreview {
+public:
+    MenuPreview();
+
+    controls::Frame Frame3{"Frame3"};  // portrait
+    controls::Frame Frame1{"Frame1"};  // landscape
+    controls::PictureBox Picture3{"Picture3"};
+    controls::PictureBox Picture2{"Picture2"};
+    std::array<controls::Image, kPlaceCount> imgMenH;
+    std::array<controls::Label, kPlaceCount> lblMenH;
+    std::array<controls::Image, kPlaceCount> imgMenQ;
+    std::array<controls::Label, kPlaceCount> lblMenQ;
+    controls::Label lblMenuH{"lblMenuH"};
+    controls::Label lblMenuQ{"lblMenuQ"};
+    controls::ScrollBar HScroll1{"HScroll1"};
+
+    std::int16_t PreviewPage = 0;
+    std::int16_t PreviewLastPage = 0;
+    std::int16_t PreviewLinkPage = 0;
+    std::int16_t PreviewPageStart = 0;
+    bool SkipPreviewScroll = false;
+    std::string PreviewCommand;
+
+    void setSources(PreviewSources sources) { sources_ = sources; }
+    void setObserver(controls::ControlObserver* observer);
+
+    // Show one frame, hide the other, and move the scroll bar and the
+    // show-menu button under it. Neither renders: both frames hold the page.
+    void ArrangePortrait(controls::Control& form, controls::Control& showMenuButton);
+    void ArrangeLandscape(controls::Control& form, controls::Control& showMenuButton);
+
+    // Hides all twelve places, empties their captions and both titles.
+    void ClearPreview();
+    // Hides the pictures of place p in both frames and empties its captions.
+    void clearPlace(int p);
+    // Draws page PreviewPage of the document into both frames.
+    void RenderPreview();
+    // Change handler of HScroll1.
+    void HScroll1_Change();
+    // A click on a picture of the portrait or landscape frame.
+    void imgMenH_Click(int place);
+    void imgMenQ_Click(int place);
+    void SelectLineForPreviewButton();
+    void FollowPreviewLink();
+
+    // Makes a document line the current entry, as a user's click would.
+    std::function<void(int)> selectLine;
+
+private:
+    void fillPlaces(int first);
+    void showCommandInPlace(int place, const std::string& line);
+    int commandRow(const std::string& upperCommand);
+    void setTitles(const std::string& title);
+
+    PreviewSources sources_;
+    std::vector<std::string> upperCommands_;  // command column, upper-cased, by row
+};
+
+}  // namespace vostrel::preview
