@@ -18,3 +18,60 @@ void frmWendax::WriteSettings() {
 }
 
 }  // namespace vostrel::app
+
+namespace vostrel::app {
+
+// Each option's check mark is its live state, copied at once into its line.
+void frmWendax::mnuEButtonSperren_Click() {
+    mnuEButtonSperren.setChecked(!mnuEButtonSperren.checked());
+    if (mnuEButtonSperren.checked()) {
+        setSettingsLine(5, "ButtonSper=1");
+    } else {
+        setSettingsLine(5, "ButtonSper=0");
+        setSettingsLine(6, "StandardRe=0");
+        mnuEStandard.setChecked(false);
+    }
+}
+
+void frmWendax::mnuEPageAuto_Click() {
+    mnuEPageAuto.setChecked(!mnuEPageAuto.checked());
+    if (mnuEPageAuto.checked()) {
+        setSettingsLine(2, "AutoAblauf=1");
+        cboMenu.setEnabled(false);
+        cmdWXButton(0).setEnabled(false);
+        cmdWXButton(4).setEnabled(false);
+        mnuBZeileLoesch.setEnabled(false);
+        mnuBZeileAendern.setEnabled(false);
+        cmdWXButton_Click(3);
+        return;
+    }
+    setSettingsLine(2, "AutoAblauf=0");
+    setSettingsLine(6, "StandardRe=0");
+    mnuEStandard.setChecked(false);
+    cboMenu.setEnabled(true);
+    cboMenu.clear();
+    cmdWXButton(3).setEnabled(true);
+    cmdWXButton(0).setEnabled(true);
+    cmdWXButton(4).setEnabled(true);
+    mnuBZeileLoesch.setEnabled(true);
+    mnuBZeileAendern.setEnabled(true);
+    // The block start of auto-run disabled the line-moving bar; without this
+    // lines could never be moved again in this run.
+    VScroll2.setEnabled(true);
+}
+
+void frmWendax::mnuEStandard_Click() {
+    mnuEStandard.setChecked(true);
+    setSettingsLine(6, "StandardRe=1");
+    mnuEButtonSperren.setChecked(true);
+    setSettingsLine(5, "ButtonSper=1");
+    mnuBHochformat.setChecked(false);
+    mnuBHochformat_Click();
+    setSettingsLine(4, "Hochformat=1");
+    mnuEPageAuto.setChecked(false);
+    cboMenu.clear();
+    mnuEPageAuto_Click();
+    setSettingsLine(2, "AutoAblauf=1");
+}
+
+}  // namespace vostrel::app

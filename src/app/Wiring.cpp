@@ -39,11 +39,16 @@ bool frmWendax::chooseMenuItem(std::string_view name) {
         for (auto* child : entry.items)
             if (child == item && !entry.menu->takesClicks()) return false;
     const std::map<std::string_view, void (frmWendax::*)()> handlers = {
+        {"mnuDLaden", &frmWendax::mnuDLaden_Click},
+        {"mnuDSpeichern", &frmWendax::mnuDSpeichern_Click},
         {"mnuDMenuLoesch", &frmWendax::mnuDMenuLoesch_Click},
         {"mnuDEnde", &frmWendax::mnuDEnde_Click},
         {"mnuBZeileLoesch", &frmWendax::mnuBZeileLoesch_Click},
         {"mnuBZeileAendern", &frmWendax::mnuBZeileAendern_Click},
         {"mnuBHochformat", &frmWendax::mnuBHochformat_Click},
+        {"mnuEButtonSperren", &frmWendax::mnuEButtonSperren_Click},
+        {"mnuEPageAuto", &frmWendax::mnuEPageAuto_Click},
+        {"mnuEStandard", &frmWendax::mnuEStandard_Click},
     };
     if (const auto it = handlers.find(name); it != handlers.end()) (this->*(it->second))();
     return true;

@@ -146,8 +146,18 @@ public:
     void mnuBZeileLoesch_Click();
     void mnuBZeileAendern_Click();
 
+    // ---- Menu files ------------------------------------------------------
+    enum class SaveResult { Saved, Cancelled, Failed };
+    void mnuDLaden_Click();
+    void mnuDSpeichern_Click();
+    SaveResult FileSaveAs();
+    bool FileOpen();  // true when a file was read and replaced the document
+
     // ---- Options ---------------------------------------------------------
     void mnuBHochformat_Click();
+    void mnuEButtonSperren_Click();
+    void mnuEPageAuto_Click();
+    void mnuEStandard_Click();
     // Replaces a settings line by position; the lines always exist after start-up.
     void setSettingsLine(int line, const std::string& text);
 
@@ -176,6 +186,10 @@ private:
     void showWarning(const std::string& text);
 
     void wireMenuBar();
+    void showFileCaption();
+    void markUsedCommands();
+    void scanPageNumbers();
+    std::string lastDialogFileName_;
     void wireChangeHandlers();
     void applySettingsLines();
     std::string settingsValue(int line) const;

@@ -1,0 +1,171 @@
+// Opening and saving menu files through the open and save dialogs.
+#include <algorithm>
+
+#include "app/frmWendax.h"
+#include "files/MenuFile.h"
+#include "menu/LineSyntax.h"
+#include "menu/LineText.h"
+
+namespace vostrel::app {
+
+namespace {
+
+constexpr controls::Wording kSaveTitle{"Datei speichern unter", "File save as", "Enregistrer fichier sous"};
+constexpr controls::Wording kSaveFilter{"Dateien (*.mnu)|*.mnu|Alle Dateien (*.*)|*.*",
+                                        "Files (*.mnu)|*.mnu|All Files (*.*)|*.*",
+                                        "Fichiers (*.mnu)|*.mnu|Tout Fichiers (*.*)|*.*"};
+constexpr controls::Wording kOverwrite{"Datei existiert bereits. Überschreiben?", "File exists again, overwriting?",
+                                       "Le fichier existe, remplacer?"};
+constexpr controls::Wording kWriteFailed{"Fehler beim Schreiben der Datei.", "A mistake by writing the file.",
+                                         "Un erreur à écrire le fichier."};
+constexpr controls::Wording kOpenTitle{"Öffnen Menü", "Open Menu", "Ouvrir Menu"};
+constexpr controls::Wording kOpenFilter{"Dateien (*.mnu)|*.mnu|Alle Dateien (*.*)|*.*",
+                                        "Files (*.mnu)|*.mnu|All Files (*.*)|*.*",
+                                        "Fichiers (*.mnu)|*.mnu|Tout fichiers (*.*)|*.*"};
+constexpr controls::Wording kOpenFailed{"Fehler beim Öffnen der Datei.", "An error by opening the file.?",
+                                        "Un erreur on ouvrier le fichier."};
+constexpr controls::Wording kUnencodable{"Zeile %1 enthält ein Zeichen, das die Datei nicht speichern kann.",
+                                         "Line %1 holds a character that the file cannot store.",
+                                         "La ligne %1 contient un caractère que le fichier ne peut pas stocker."};
+
+constexpr std::size_t kCaptionPathCharacters = 65;
+
+std::string pick(const controls::LanguageFlags& language, const controls::Wording& wording,
+                 std::string previous = {}) {
+    language.pick(previous, wording.german, wording.english, wording.french);
+    return previous;
+}
+
+}  // namespace
+
+void frmWendax::showFileCaption() {
+    const auto length = menu::charLength(CurrentFilePath);
+    const auto tail = length > kCaptionPathCharacters
+                          ? menu::charRight(CurrentFilePath, kCaptionPathCharacters)
+                          : CurrentFilePath;
+    form.setCaption("WX5 Vostrel V " + VersionText + " .." + tail);
+}
+
+void frmWendax::mnuDSpeichern_Click() { FileSaveAs(); }
+
+frmWendax::SaveResult frmWendax::FileSaveAs() {
+    if (cboMenu.empty() && !MenuChanged) return SaveResult::Cancelled;
+    // A character the file cannot hold would be written as something else, so
+    // the save stops before any dialog and names the line.
+    if (const int line = files::firstUnencodableLine(cboMenu.entries()); line >= 0) {
+        std::string text = pick(language, kUnencodable, MessageText);
+        if (const auto at = text.find("%1"); at != std::string::npos)
+            text.replace(at, 2, std::to_string(line + 1));
+        showWarning(text);
+        return SaveResult::Failed;
+    }
+    std::error_code ignored;
+    std::filesystem::current_path(MenuFolder, ignored);
+    MessageText = pick(language, kOverwrite, MessageText);
+    FileDialogRequest request{FileDialogKind::Save, pick(language, kSaveTitle), pick(language, kSaveFilter), {},
+                              MenuFolder};
+    const std::string separator(1, std::filesystem::path::preferred_separator);
+    request.fileName = MenuFolder + (MenuRelativeName.empty() ? separator + "Wendax.mnu" : MenuRelativeName);
+    const auto chosen = host_.fileDialog(request);
+    if (!chosen) return SaveResult::Cancelled;
+    if (std::filesystem::exists(*chosen, ignored) &&
+        host_.messageBox({MessageIcon::Question, MessageButtons::YesNo, request.title, MessageText}) != Answer::Yes)
+        return SaveResult::Cancelled;
+    MenuFolder = ProgramFolder;
+    setSettingsLine(3, "T.mnu-path=" + MenuFolder);
+    CurrentFilePath = *chosen;
+    std::string error;
+    if (!files::writeMenuFile(*chosen, cboMenu.entries(), error)) {
+        MessageText = pick(language, kWriteFailed, MessageText);
+        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, request.title, MessageText});
+        return SaveResult::Failed;
+    }
+    MenuChanged = false;
+    showFileCaption();
+    return SaveResult::Saved;
+}
+
+void frmWendax::mnuDLaden_Click() {
+    // Unsaved work is offered for saving first; a save that fails keeps the
+    // document and stops the open, so nothing is ever dropped unseen.
+    if (MenuChanged && !cboMenu.empty() && FileSaveAs() == SaveResult::Failed) return;
+    if (!FileOpen()) return;
+    preview.PreviewPage = 0;
+    RenderPreview();
+    if (cboMenu.empty()) {
+        if (mnuEPageAuto.checked()) {
+            cmdWXButton_Click(3);
+            MenuChanged = true;
+        }
+        return;
+    }
+    MenuChanged = false;
+    syncLineScrollBar();
+    scanPageNumbers();
+    mnuBZeileLoesch.setEnabled(true);
+    mnuBZeileAendern.setEnabled(true);
+    cmdWXButton(0).setEnabled(true);
+    cmdWXButton(4).setEnabled(true);
+    cmdWXButton(10).setEnabled(true);
+    cmdWXButton(3).setEnabled(false);
+    cboMenu.setEnabled(true);
+    VScroll2.setEnabled(true);
+    ButtonCountCheck = false;
+    mnuEPageAuto.setEnabled(false);
+}
+
+bool frmWendax::FileOpen() {
+    std::error_code ignored;
+    if (!MenuFolder.empty()) std::filesystem::current_path(MenuFolder, ignored);
+    MessageText = pick(language, kOpenFailed, MessageText);
+    const FileDialogRequest request{FileDialogKind::Open, pick(language, kOpenTitle), pick(language, kOpenFilter),
+                                    lastDialogFileName_, MenuFolder};
+    const auto chosen = host_.fileDialog(request);
+    if (!chosen) return false;
+    lastDialogFileName_ = *chosen;
+    // The file is read in full before anything changes: a failed read leaves
+    // the document and every value as they were.
+    auto lines = files::readMenuFile(*chosen);
+    if (!lines) {
+        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, request.title, MessageText});
+        return false;
+    }
+    MenuFolder = ProgramFolder;
+    CurrentFilePath = *chosen;
+    const auto n = static_cast<long>(menu::charLength(CurrentFilePath)) - static_cast<long>(menu::charLength(MenuFolder));
+    if (n >= 0) MenuRelativeName = menu::charRight(CurrentFilePath, static_cast<std::size_t>(n));
+    setSettingsLine(3, "T.mnu-path=" + MenuFolder);
+    SelectedLine = -1;  // a line number of the old document names nothing here
+    cboMenu.assignAll(std::move(*lines));
+    markUsedCommands();
+    showFileCaption();
+    return true;
+}
+
+void frmWendax::markUsedCommands() {
+    for (int i = 1; i <= catalogue::kCommandCount; ++i)
+        field.lblWXMenu[i].setBackColour(controls::Colour::window());
+    for (int i = 1; i < cboMenu.count(); ++i) {
+        const std::string& line = cboMenu.entry(i);
+        if (menu::isPageLineIgnoreCase(line) && menu::pageNumber(line) > 1) {
+            field.lblWXMenu[kNextPageButton].setBackColour(controls::kLightPink);
+            continue;
+        }
+        if (const int k = commandButtonOfLine(line)) field.lblWXMenu[k].setBackColour(controls::kLightPink);
+    }
+}
+
+void frmWendax::scanPageNumbers() {
+    auto& bar = preview.HScroll1;
+    bar.setMax(0);
+    for (int i = 0; i < cboMenu.count(); ++i) {
+        const int v = menu::pageNumber(cboMenu.entry(i));
+        if (v > bar.max()) {
+            bar.setMax(v);
+            preview.PreviewLastPage = static_cast<std::int16_t>(bar.max());
+            NextPageNumber = static_cast<std::int16_t>(bar.max() + 1);
+        }
+    }
+}
+
+}  // namespace vostrel::app

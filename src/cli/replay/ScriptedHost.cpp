@@ -1,0 +1,88 @@
+// Queued answers in, logs out: the scenario's stand-in for the user at the dialogs.
+#include "cli/replay/ScriptedHost.h"
+
+namespace vostrel::cli {
+
+namespace {
+
+const char* iconName(app::MessageIcon icon) {
+    switch (icon) {
+        case app::MessageIcon::Warning: return "warning";
+        case app::MessageIcon::Question: return "question";
+        case app::MessageIcon::None: return "none";
+    }
+    return "none";
+}
+
+}  // namespace
+
+void ScriptedHost::clearLogs() {
+    messages_ = nlohmann::json::array();
+    dialogs_ = nlohmann::json::array();
+    shell_ = nlohmann::json::array();
+}
+
+std::string ScriptedHost::leftovers() const {
+    std::string text;
+    auto add = [&](std::size_t count, const char* what) {
+        if (count == 0) return;
+        if (!text.empty()) text += ", ";
+        text += std::to_string(count) + " " + what;
+    };
+    add(answers_.size(), "unused answer(s)");
+    add(dialogResults_.size(), "unused dialog result(s)");
+    add(inputs_.size(), "unused input(s)");
+    return text;
+}
+
+app::Answer ScriptedHost::messageBox(const app::MessageRequest& request) {
+    app::Answer answer = app::Answer::Ok;
+    const char* answerName = "ok";
+    if (request.buttons == app::MessageButtons::YesNo) {
+        // A question nobody prepared an answer for is answered No: the cautious choice,
+        // and the one that makes a forgotten `answer` visible in the log.
+        const bool yes = !answers_.empty() && answers_.front();
+        if (!answers_.empty()) answers_.pop_front();
+        answer = yes ? app::Answer::Yes : app::Answer::No;
+        answerName = yes ? "yes" : "no";
+    }
+    messages_.push_back({
+        {"icon", iconName(request.icon)},
+        {"buttons", request.buttons == app::MessageButtons::YesNo ? "yesno" : "ok"},
+        {"title", request.title.empty() ? std::string(app::kApplicationTitle) : request.title},
+        {"text", request.text},
+        {"answer", answerName},
+    });
+    return answer;
+}
+
+std::optional<std::string> ScriptedHost::fileDialog(const app::FileDialogRequest& request) {
+    std::optional<std::string> chosen;
+    if (!dialogResults_.empty()) {
+        chosen = std::move(dialogResults_.front());
+        dialogResults_.pop_front();
+    }
+    // The log keeps the path as the scenario wrote it, so that a scenario can check it
+    // whatever temporary folder it runs in; the program gets the full path.
+    dialogs_.push_back({
+        {"kind", request.kind == app::FileDialogKind::Save ? "save" : "open"},
+        {"title", request.title},
+        {"filter", request.filter},
+        {"fileName", request.fileName},
+        {"result", chosen ? nlohmann::json(*chosen) : nlohmann::json(nullptr)},
+    });
+    if (!chosen) return std::nullopt;
+    const std::filesystem::path path(*chosen);
+    return (path.is_absolute() ? path : programFolder_ / path).string();
+}
+
+std::string ScriptedHost::inputBox(const std::string&, const std::string&) {
+    if (inputs_.empty()) return {};
+    auto text = std::move(inputs_.front());
+    inputs_.pop_front();
+    return text;
+}
+
+void ScriptedHost::openUrl(const std::string& target) { shell_.push_back(target); }
+
+}  // namespace vostrel::cli
