@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace vostrel::files {
 
@@ -111,14 +112,20 @@ std::size_t encodeInto(std::string_view utf8, char* dst, std::size_t& failedAt) 
     std::size_t written = 0;
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        if (b < 0x80U) {
+        // Copy a run of ASCII in one go; menu text is almost entirely ASCII.
+        std::size_t run = i;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80U) {
+            ++run;
+        }
+        if (run > i) {
             if (dst != nullptr) {
-                dst[written] = static_cast<char>(b);
+                std::memcpy(dst + written, utf8.data() + i, run - i);
             }
-            ++written;
-            ++i;
-            continue;
+            written += run - i;
+            i = run;
+            if (i == utf8.size()) {
+                break;
+            }
         }
         char32_t cp = 0;
         const std::size_t width = decodeUtf8At(utf8, i, cp);
@@ -157,22 +164,29 @@ std::optional<unsigned char> codePointToWindows1252(char32_t codePoint) noexcept
 }
 
 void appendDecodedWindows1252(std::string_view bytes, std::string& out) {
-    // Size the output exactly first, so that a large file costs one allocation.
-    std::size_t size = 0;
+    // Size the output exactly first, so that a large file costs one allocation. Menu files are
+    // nearly all ASCII, so both passes take the one-byte case first.
+    std::size_t size = bytes.size();
     for (const char c : bytes) {
-        size += kDecodeTable[static_cast<unsigned char>(c)].size;
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x80U) {
+            size += kDecodeTable[b].size - 1U;
+        }
     }
     const std::size_t start = out.size();
     out.resize(start + size);
     char* dst = out.data() + start;
     for (const char c : bytes) {
-        const Utf8Form& form = kDecodeTable[static_cast<unsigned char>(c)];
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80U) {
+            *dst++ = c;
+            continue;
+        }
+        const Utf8Form& form = kDecodeTable[b];
         dst[0] = form.bytes[0];
-        if (form.size > 1) {
-            dst[1] = form.bytes[1];
-            if (form.size > 2) {
-                dst[2] = form.bytes[2];
-            }
+        dst[1] = form.bytes[1];
+        if (form.size > 2) {
+            dst[2] = form.bytes[2];
         }
         dst += form.size;
     }
