@@ -4,7 +4,7 @@
 
 #include "app/frmWendax.h"
 #include "menu/LineSyntax.h"
-#include "menu/LineText.h"
+#include "text/LineText.h"
 
 namespace vostrel::app {
 
@@ -21,7 +21,7 @@ void pickEveryFlag(const controls::LanguageFlags& language, const controls::Word
 }  // namespace
 
 int frmWendax::commandButtonOfLine(const std::string& line) const {
-    if (menu::charLength(line) < 15) return 0;
+    if (text::charLength(line) < 15) return 0;
     return field.buttonOfCommand(menu::itemCommand(line));
 }
 

@@ -4,7 +4,7 @@
 #include "app/frmWendax.h"
 #include "files/MenuFile.h"
 #include "menu/LineSyntax.h"
-#include "menu/LineText.h"
+#include "text/LineText.h"
 
 namespace vostrel::app {
 
@@ -39,9 +39,9 @@ std::string pick(const controls::LanguageFlags& language, const controls::Wordin
 }  // namespace
 
 void frmWendax::showFileCaption() {
-    const auto length = menu::charLength(CurrentFilePath);
+    const auto length = text::charLength(CurrentFilePath);
     const auto tail = length > kCaptionPathCharacters
-                          ? menu::charRight(CurrentFilePath, kCaptionPathCharacters)
+                          ? text::charRight(CurrentFilePath, kCaptionPathCharacters)
                           : CurrentFilePath;
     form.setCaption("WX5 Vostrel V " + VersionText + " .." + tail);
 }
@@ -132,8 +132,8 @@ bool frmWendax::FileOpen() {
     }
     MenuFolder = ProgramFolder;
     CurrentFilePath = *chosen;
-    const auto n = static_cast<long>(menu::charLength(CurrentFilePath)) - static_cast<long>(menu::charLength(MenuFolder));
-    if (n >= 0) MenuRelativeName = menu::charRight(CurrentFilePath, static_cast<std::size_t>(n));
+    const auto n = static_cast<long>(text::charLength(CurrentFilePath)) - static_cast<long>(text::charLength(MenuFolder));
+    if (n >= 0) MenuRelativeName = text::charRight(CurrentFilePath, static_cast<std::size_t>(n));
     setSettingsLine(3, "T.mnu-path=" + MenuFolder);
     SelectedLine = -1;  // a line number of the old document names nothing here
     cboMenu.assignAll(std::move(*lines));

@@ -75,6 +75,7 @@ void frmWendax::Form_Load() {
 void frmWendax::Form_Unload() {
     if (closed_) return;
     closed_ = true;
+    if (MenuChanged && !cboMenu.empty()) FileSaveAs();
     WriteSettings();
     frmWXInfo.reset();
     frmWXText.reset();

@@ -1,6 +1,6 @@
 #include "catalogue/CommandTable.h"
 
-#include "menu/LineText.h"
+#include "text/LineText.h"
 
 namespace vostrel::catalogue {
 
@@ -8,7 +8,7 @@ namespace {
 
 void appendPadded(std::string& row, std::string_view label) {
     row += label;
-    for (auto n = menu::charLength(label); n < kColumnWidth; ++n) row += ' ';
+    for (auto n = text::charLength(label); n < kColumnWidth; ++n) row += ' ';
 }
 
 }  // namespace
@@ -38,16 +38,16 @@ std::vector<std::string> buildCommandRows() {
 }
 
 std::string rowCommand(std::string_view row) {
-    return trimBlanks(menu::charMid(row, 1, kColumnWidth));
+    return trimBlanks(text::charMid(row, 1, kColumnWidth));
 }
 
 bool rowLabel(std::string_view row, const controls::LanguageFlags& language, std::string& label) {
     if (language.german) {
-        label = trimBlanks(menu::charMid(row, kGermanColumn, kColumnWidth));
+        label = trimBlanks(text::charMid(row, kGermanColumn, kColumnWidth));
     } else if (language.english) {
-        label = trimBlanks(menu::charMid(row, kEnglishColumn, kColumnWidth));
+        label = trimBlanks(text::charMid(row, kEnglishColumn, kColumnWidth));
     } else if (language.french) {
-        label = trimBlanks(menu::charMid(row, kFrenchColumn, std::string_view::npos));
+        label = trimBlanks(text::charMid(row, kFrenchColumn, std::string_view::npos));
     } else {
         return false;
     }

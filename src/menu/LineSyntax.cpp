@@ -1,10 +1,15 @@
 #include "menu/LineSyntax.h"
 
-#include "menu/LineText.h"
+#include "text/LineText.h"
 
 #include <climits>
 
 namespace vostrel::menu {
+
+using text::byteOffsetOfChar;
+using text::charLength;
+using text::charMidView;
+using text::charWidthAt;
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "catalogue/CommandTable.h"
 #include "menu/LineSyntax.h"
-#include "menu/LineText.h"
+#include "text/LineText.h"
 #include "preview/MenuPreview.h"
 
 namespace vostrel::preview {
@@ -23,13 +23,13 @@ struct LineShape {
 };
 
 LineShape shapeOf(const std::string& line) {
-    return {static_cast<int>(menu::charLength(line)), menu::pageNumber(line)};
+    return {static_cast<int>(text::charLength(line)), menu::pageNumber(line)};
 }
 
 // Characters 15 to `last` of a line; empty when that range is empty.
 std::string charsFrom15To(const std::string& line, int last) {
     if (last < 15) return {};
-    return menu::charMid(line, 15, static_cast<std::size_t>(last - 14));
+    return text::charMid(line, 15, static_cast<std::size_t>(last - 14));
 }
 
 }  // namespace
@@ -51,13 +51,17 @@ void MenuPreview::RenderPreview() {
     bool found = false;
     for (int i = 1; i < document.count(); ++i) {
         const std::string& line = document.entry(i);
-        const LineShape shape = shapeOf(line);
+        // Most lines are items whose characters 19-20 read no number; only a
+        // number makes the length worth counting.
+        const int number = menu::pageNumber(line);
+        if (number == 0 && !found) continue;
+        const LineShape shape{number == 0 ? 0 : static_cast<int>(text::charLength(line)), number};
         if (shape.number != 0 && shape.number >= PreviewPage && shape.length >= 21) {
             PreviewPage = static_cast<std::int16_t>(shape.number);
             if (shape.number <= 9)
-                setTitles(menu::charMid(line, 21, static_cast<std::size_t>(shape.length - 21)));
+                setTitles(text::charMid(line, 21, static_cast<std::size_t>(shape.length - 21)));
             else if (shape.length >= 22)
-                setTitles(menu::charMid(line, 22, static_cast<std::size_t>(shape.length - 22)));
+                setTitles(text::charMid(line, 22, static_cast<std::size_t>(shape.length - 22)));
             found = true;
             continue;
         }
@@ -165,7 +169,7 @@ void MenuPreview::SelectLineForPreviewButton() {
     const std::string wanted = menu::upperCase(PreviewCommand);
     for (int i = 0; i < document.count(); ++i) {
         const std::string& line = document.entry(i);
-        if (charsFrom15To(line, static_cast<int>(menu::charLength(line)) - 1) == wanted) {
+        if (charsFrom15To(line, static_cast<int>(text::charLength(line)) - 1) == wanted) {
             if (selectLine) selectLine(i);
             return;
         }

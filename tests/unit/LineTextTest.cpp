@@ -1,10 +1,10 @@
-#include "menu/LineText.h"
+#include "text/LineText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace vostrel::menu {
+namespace vostrel::text {
 namespace {
 
 TEST(LineText, LengthCountsCharactersNotBytes) {
@@ -81,4 +81,4 @@ TEST(LineText, MalformedBytesAreSingleCharactersEverywhere) {
 }
 
 }  // namespace
-}  // namespace vostrel::menu
+}  // namespace vostrel::text

@@ -62,7 +62,9 @@ public:
         return word;
     }
 
-    [[noreturn]] void fail(const std::string& message) const { throw ScenarioError(number_, message); }
+    [[noreturn]] void fail(const std::string& message) const {
+        throw ScenarioError(number_, message);
+    }
 
 private:
     void skipBlanks() {
@@ -99,7 +101,8 @@ private:
                     if (high < 0 || low < 0) fail("\\x needs two hexadecimal digits");
                     pos_ += 2;
                     flushPlain();
-                    word.pieces.push_back({true, std::string(1, static_cast<char>(high * 16 + low))});
+                    word.pieces.push_back(
+                        {true, std::string(1, static_cast<char>(high * 16 + low))});
                     break;
                 }
                 default: fail(std::string("unknown escape \\") + e);
@@ -122,10 +125,22 @@ struct Arity {
 };
 
 constexpr std::array<Arity, 16> kArities = {{
-    {"file", 2, 2},   {"remove", 1, 1}, {"start", 0, 0},  {"close", 0, 1},
-    {"click", 2, 2},  {"menu", 1, 1},   {"select", 1, 1}, {"type", 1, 1},
-    {"scroll", 2, 2}, {"focus", 1, 1},  {"answer", 1, 1}, {"dialog", 1, 1},
-    {"input", 1, 1},  {"dump", 0, 0},   {"expect", 1, 1}, {"expect-file", 2, 2},
+    {"file", 2, 2},
+    {"remove", 1, 1},
+    {"start", 0, 0},
+    {"close", 0, 1},
+    {"click", 2, 2},
+    {"menu", 1, 1},
+    {"select", 1, 1},
+    {"type", 1, 1},
+    {"scroll", 2, 2},
+    {"focus", 1, 1},
+    {"answer", 1, 1},
+    {"dialog", 1, 1},
+    {"input", 1, 1},
+    {"dump", 0, 0},
+    {"expect", 1, 1},
+    {"expect-file", 2, 2},
 }};
 
 constexpr std::array<std::string_view, 5> kClickable = {"cmdWXButton", "imgWXMenu", "lblWXMenu",
@@ -164,8 +179,7 @@ void checkArguments(const LineReader& reader, const Step& step) {
     } else if (verb == "focus") {
         if (step.text(0) != "VScroll2") reader.fail("focus: only VScroll2 takes the focus");
     } else if (verb == "answer") {
-        if (step.text(0) != "yes" && step.text(0) != "no")
-            reader.fail("answer: must be yes or no");
+        if (step.text(0) != "yes" && step.text(0) != "no") reader.fail("answer: must be yes or no");
     } else if (verb == "file" || verb == "expect-file") {
         std::string bytes;
         if (!step.words[1].toWindows1252(bytes))
@@ -178,8 +192,10 @@ void checkArguments(const LineReader& reader, const Step& step) {
 std::string Word::text() const {
     std::string out;
     for (const auto& piece : pieces) {
-        if (piece.rawByte) appendUtf8(out, static_cast<unsigned char>(piece.text[0]));
-        else out += piece.text;
+        if (piece.rawByte)
+            appendUtf8(out, static_cast<unsigned char>(piece.text[0]));
+        else
+            out += piece.text;
     }
     return out;
 }
@@ -187,8 +203,10 @@ std::string Word::text() const {
 bool Word::toWindows1252(std::string& bytes) const {
     std::string out;
     for (const auto& piece : pieces) {
-        if (piece.rawByte) out += piece.text;
-        else if (!files::appendEncodedWindows1252(piece.text, out)) return false;
+        if (piece.rawByte)
+            out += piece.text;
+        else if (!files::appendEncodedWindows1252(piece.text, out))
+            return false;
     }
     bytes = std::move(out);
     return true;
@@ -245,10 +263,8 @@ std::vector<Step> parseScenario(std::string_view source) {
             }
         } else {
             while (!reader.atEnd()) step.words.push_back(reader.next());
-            if (step.words.size() < arity->least)
-                reader.fail(step.verb + ": missing argument");
-            if (step.words.size() > arity->most)
-                reader.fail(step.verb + ": too many arguments");
+            if (step.words.size() < arity->least) reader.fail(step.verb + ": missing argument");
+            if (step.words.size() > arity->most) reader.fail(step.verb + ": too many arguments");
             checkArguments(reader, step);
         }
         steps.push_back(std::move(step));

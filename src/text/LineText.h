@@ -14,7 +14,7 @@
 // A byte that does not start a well-formed UTF-8 sequence counts as one character on its own.
 // That keeps every function total (no exceptions, no undefined behaviour) on arbitrary input,
 // and the stepping rule is the same in all functions, so lengths and substrings always agree.
-namespace vostrel::menu {
+namespace vostrel::text {
 
 // Number of bytes of the character that starts at byte `index` of `s` (1 to 4). Returns 0 when
 // `index` is at or past the end.
@@ -44,4 +44,4 @@ namespace vostrel::menu {
 [[nodiscard]] std::string_view charRightView(std::string_view s, std::size_t n) noexcept;
 [[nodiscard]] std::string charRight(std::string_view s, std::size_t n);
 
-}  // namespace vostrel::menu
+}  // namespace vostrel::text

@@ -1,10 +1,30 @@
-#include "menu/LineText.h"
+#include "text/LineText.h"
 
-namespace vostrel::menu {
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace vostrel::text {
 
 namespace {
 
 constexpr bool isContinuation(unsigned char b) noexcept { return (b & 0xC0U) == 0x80U; }
+
+// Whether the first n bytes are plain ASCII, where a byte is a character. The
+// fixed positions of a menu line lie in its ASCII prefix, so this is the
+// common case on every walk through a document.
+bool asciiPrefix(std::string_view s, std::size_t n) noexcept {
+    if (n > s.size()) return false;
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, s.data() + i, 8);
+        if (chunk & 0x8080808080808080ULL) return false;
+    }
+    for (; i < n; ++i)
+        if (static_cast<unsigned char>(s[i]) >= 0x80U) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -82,6 +102,9 @@ std::size_t byteOffsetOfChar(std::string_view s, std::size_t position) noexcept 
 
 std::string_view charMidView(std::string_view s, std::size_t first1Based,
                              std::size_t count) noexcept {
+    const std::size_t first = first1Based == 0 ? 1 : first1Based;
+    if (count <= s.size() && asciiPrefix(s, std::min(s.size(), first - 1 + count)))
+        return first - 1 >= s.size() ? std::string_view{} : s.substr(first - 1, count);
     const std::size_t begin = byteOffsetOfChar(s, first1Based);
     std::size_t end = begin;
     for (std::size_t n = 0; n < count && end < s.size(); ++n) {
@@ -112,4 +135,4 @@ std::string charRight(std::string_view s, std::size_t n) {
     return std::string(charRightView(s, n));
 }
 
-}  // namespace vostrel::menu
+}  // namespace vostrel::text

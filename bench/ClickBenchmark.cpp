@@ -1,0 +1,58 @@
+// What a click on a command button costs in the core as the menu grows: the
+// preview walks the document, nothing may copy it.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "app/frmWendax.h"
+#include "menu/LineSyntax.h"
+
+namespace {
+
+class SilentHost : public vostrel::app::Host {
+public:
+    vostrel::app::Answer messageBox(const vostrel::app::MessageRequest&) override {
+        return vostrel::app::Answer::No;
+    }
+    std::optional<std::string> fileDialog(const vostrel::app::FileDialogRequest&) override { return {}; }
+    std::string inputBox(const std::string&, const std::string&) override { return {}; }
+    void openUrl(const std::string&) override {}
+};
+
+// A hand-edited menu of `lines` lines: 99 pages, the items spread over them.
+std::vector<std::string> largeMenu(int lines) {
+    std::vector<std::string> document{vostrel::menu::mainBlockHead()};
+    const int perPage = std::max(1, lines / 99);
+    int page = 1;
+    document.push_back(vostrel::menu::pageHead(page, "Hauptmenü", page));
+    while (static_cast<int>(document.size()) < lines) {
+        if (page < 99 && static_cast<int>(document.size()) % perPage == 0) {
+            ++page;
+            document.push_back(vostrel::menu::nextPageItem(page));
+            document.push_back(vostrel::menu::pageHead(page, "Hauptmenü", page));
+        } else {
+            document.push_back(vostrel::menu::commandItem("navigate_to"));
+        }
+    }
+    return document;
+}
+
+void BM_CommandClick(benchmark::State& state) {
+    SilentHost host;
+    const auto folder = std::filesystem::temp_directory_path() / "vostrel-bench";
+    std::filesystem::create_directories(folder);
+    vostrel::app::frmWendax form(host, folder);
+    form.Form_Load();
+    form.cboMenu.assignAll(largeMenu(static_cast<int>(state.range(0))));
+    form.NextPageNumber = 100;
+    form.ButtonCountCheck = false;
+    form.mnuEButtonSperren.setChecked(false);
+    form.mnuEPageAuto.setChecked(false);
+    for (auto _ : state) form.imgWXMenu_Click(35);
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_CommandClick)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond)->Complexity();
+
+}  // namespace
+
+BENCHMARK_MAIN();

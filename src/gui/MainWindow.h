@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "app/frmWendax.h"
+#include "controls/Control.h"
+
+class QAction;
+class QLineEdit;
+class QListWidget;
+class QScrollBar;
+
+namespace vostrel::gui {
+
+class QtHost;
+
+// The editor's main window: one widget per control of the core's window
+// model, created once. The window decides nothing: it hands the user's clicks,
+// keys and scrolls to the core's handlers and afterwards brings exactly the
+// widgets whose models changed in step with them.
+class MainWindow : public QMainWindow, private controls::ControlObserver {
+    Q_OBJECT
+public:
+    // The program folder holds the settings file; by default the program's own.
+    explicit MainWindow(QWidget* parent = nullptr);
+    // A window over a given folder and host, for tests and tools; with no host
+    // the real dialogs are used.
+    MainWindow(const QString& programFolder, app::Host* host, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    app::frmWendax& form() { return *form_; }
+
+    // Brings the widgets of every control that changed since the last call in
+    // step with their models. Runs by itself after each forwarded event.
+    void syncChanges();
+
+    // The window as it is on screen, written as a PNG.
+    bool grabToPng(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // ControlObserver: only note what changed; the widgets follow in syncChanges.
+    void controlChanged(const controls::Control& control) override;
+    void listInserted(const controls::ListBox& list, int index) override;
+    void listRemoved(const controls::ListBox& list, int index) override;
+    void listChanged(const controls::ListBox& list, int index) override;
+    void listCleared(const controls::ListBox& list) override;
+
+    // Runs one user event in the core, then syncs and closes when the core
+    // has unloaded. Events that arrive while a handler runs are dropped: the
+    // handlers are not written to be re-entered. `echo` is re-mirrored even if
+    // its model did not change, to undo what the widget did on its own (a
+    // checkable action toggling itself, a refused scroll, a disabled list).
+    void forward(const std::function<void()>& handler, const controls::Control* echo = nullptr);
+
+    // Building the widgets (MainWindowLayout.cpp).
+    void buildWidgets();
+    void buildButtonField(QWidget* client);
+    void buildControlArea(QWidget* client);
+    void buildPreview(QWidget* client);
+    void buildMenuBar();
+    QWidget* bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn = {},
+                  bool paintsBackColour = false);
+    void bindList(controls::ListBox& list, QListWidget* widget, QWidget* frame, QLineEdit* edit);
+    void bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget);
+    void applyFormGeometry();
+
+    // Mirroring (MainWindowSync.cpp).
+    void mirrorAll();
+    void syncList(const controls::ListBox& list);
+
+    struct RowChange {
+        enum class Kind { Insert, Remove, Change } kind;
+        int index;
+        QString text;
+    };
+    struct ListMirror {
+        QListWidget* widget = nullptr;
+        std::vector<RowChange> pending;
+        bool rebuild = false;
+    };
+
+    std::unique_ptr<QtHost> ownHost_;
+    std::unique_ptr<app::frmWendax> form_;
+    QWidget* client_ = nullptr;
+    QLineEdit* menuEdit_ = nullptr;
+    QListWidget* menuList_ = nullptr;
+    QScrollBar* lineScroll_ = nullptr;  // VScroll2
+
+    std::unordered_map<const controls::Control*, std::function<void()>> mirrors_;
+    std::unordered_map<const controls::ListBox*, ListMirror> lists_;
+    std::unordered_set<const controls::Control*> changed_;
+    std::vector<const controls::ListBox*> changedLists_;
+
+    int handlerDepth_ = 0;
+    bool syncing_ = false;
+    bool listMouseDown_ = false;
+    bool editKeyDown_ = false;
+};
+
+}  // namespace vostrel::gui

@@ -1,0 +1,329 @@
+// Creates one widget per control of the window model, at the model's geometry,
+// and the function that mirrors each model into its widget.
+#include <QAction>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "catalogue/ButtonPages.h"
+#include "gui/Artwork.h"
+#include "gui/ControlWidgets.h"
+#include "gui/MainWindow.h"
+#include "gui/QtHost.h"
+
+namespace vostrel::gui {
+
+namespace {
+
+// The window's outer size in the model counts a title bar and a border, as the
+// toolkit the window was designed in did; Qt sizes the inside only.
+constexpr int kWindowBorderPx = 4;
+
+// The options of the Extras menu carry a check mark; no other item does.
+bool isOption(const std::string& name) {
+    return name == "mnuBHochformat" || name == "mnuEButtonSperren" || name == "mnuEPageAuto" ||
+           name == "mnuEStandard";
+}
+
+QLabel* captionLabel(QWidget* parent, Qt::Alignment alignment, bool wrap) {
+    auto* label = new ClickableLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    label->setWordWrap(wrap);
+    return label;
+}
+
+// A command picture shown in a place of its own size, scaled down when the
+// place is smaller than the 80 x 50 tile.
+void showPicture(QLabel* label, int buttonIndex) {
+    QPixmap picture = commandPicture(buttonIndex, label->devicePixelRatioF());
+    if (picture.isNull()) {
+        label->clear();
+        return;
+    }
+    const QSize logical = picture.deviceIndependentSize().toSize();
+    if (logical.width() > label->width() || logical.height() > label->height()) {
+        picture = picture.scaled(label->size() * label->devicePixelRatioF(), Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(label->devicePixelRatioF());
+    }
+    label->setPixmap(picture);
+}
+
+}  // namespace
+
+QWidget* MainWindow::bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn,
+                          bool paintsBackColour) {
+    widget->setObjectName(widgetName(control));
+    mirrors_[&control] = [&control, widget, mirrorOwn = std::move(mirrorOwn), paintsBackColour] {
+        const QSignalBlocker block(widget);
+        widget->setToolTip(displayText(control.tooltip()));
+        widget->setEnabled(control.enabled());
+        widget->setGeometry(twipsToRect(control.geometry()));
+        if (paintsBackColour) applyBackColour(widget, control.backColour());
+        if (mirrorOwn) mirrorOwn();
+        widget->setVisible(control.visible());
+    };
+    return widget;
+}
+
+void MainWindow::buildWidgets() {
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    setWindowIcon(programIcon());
+
+    buildButtonField(client_);
+    buildControlArea(client_);
+    buildPreview(client_);
+    buildMenuBar();
+
+    controls::Control& form = form_->form;
+    mirrors_[&form] = [this, &form] {
+        setWindowTitle(QString::fromStdString(form.caption()));
+        applyBackColour(client_, form.backColour());
+        applyFormGeometry();
+    };
+}
+
+void MainWindow::applyFormGeometry() {
+    const controls::Geometry& g = form_->form.geometry();
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const int menuBarHeight = menuBar()->sizeHint().height();
+    const int width = twipsToPixels(g.width) - 2 * kWindowBorderPx;
+    const int clientHeight = twipsToPixels(g.height) - titleBar - 2 * kWindowBorderPx - menuBarHeight;
+    client_->setMinimumSize(width, clientHeight);
+    resize(width, clientHeight + menuBarHeight);
+}
+
+void MainWindow::buildButtonField(QWidget* client) {
+    auto& field = form_->field;
+    std::array<QWidget*, catalogue::kButtonPageCount> pages{};
+    for (int p = 0; p < catalogue::kButtonPageCount; ++p)
+        pages[p] = bind(field.Picture1[p], new QWidget(client), {}, true);
+
+    QFont captionFont = font();
+    captionFont.setPointSizeF(7.5);  // two lines must fit the 30-pixel caption strip
+    for (int i = 0; i < catalogue::ButtonField::kButtonCount; ++i) {
+        const catalogue::Cell cell = catalogue::cellOf(i);
+        // Element 0 stands for no command; it lives on the window, never shown.
+        QWidget* holder = cell.page >= 0 ? pages[cell.page] : client;
+        controls::Image& image = field.imgWXMenu[i];
+        auto* picture = new ClickableLabel(holder);
+        picture->setAlignment(Qt::AlignCenter);
+        picture->setCursor(Qt::PointingHandCursor);
+        bind(image, picture, [picture, i] {
+            if (picture->pixmap().isNull()) showPicture(picture, i);
+        });
+        connect(picture, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->imgWXMenu_Click(i); }); });
+
+        controls::Label& caption = field.lblWXMenu[i];
+        auto* label = static_cast<ClickableLabel*>(captionLabel(holder, Qt::AlignHCenter | Qt::AlignTop, true));
+        label->setFont(captionFont);
+        bind(caption, label, [label, &caption] { label->setText(displayText(caption.caption())); }, true);
+        connect(label, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->lblWXMenu_Click(i); }); });
+    }
+
+    bindScrollBar(field.VScroll1, new QScrollBar(Qt::Vertical, client));
+}
+
+void MainWindow::buildControlArea(QWidget* client) {
+    auto frameBox = [this](controls::Frame& frame, QWidget* parent) {
+        auto* box = new QGroupBox(parent);
+        bind(frame, box, [box, &frame] { box->setTitle(displayText(frame.caption())); }, true);
+        return box;
+    };
+    auto controlButton = [this](int index, QAbstractButton* button) {
+        controls::Button& model = form_->cmdWXButton(index);
+        bind(model, button, [button, &model] { button->setText(displayText(model.caption())); });
+        connect(button, &QAbstractButton::clicked, this, [this, index] {
+            forward([this, index] { form_->cmdWXButton_Click(static_cast<std::int16_t>(index)); });
+        });
+    };
+    auto pictureButton = [&](int index, QWidget* parent, const QPixmap& picture) {
+        auto* button = new QToolButton(parent);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setIcon(QIcon(picture));
+        button->setIconSize(QSize(kControlPictureWidth, kControlPictureHeight));
+        controlButton(index, button);
+    };
+    auto flagButton = [&](int index, QWidget* parent, FlagLanguage language) {
+        auto* button = new QPushButton(parent);
+        button->setIcon(flagIcon(language));
+        button->setIconSize(QSize(kFlagSize, kFlagSize));
+        controlButton(index, button);
+    };
+
+    QGroupBox* frame5 = frameBox(form_->Frame5, client);
+    pictureButton(0, frame5, nextPagePicture(devicePixelRatioF()));
+    pictureButton(4, frame5, menuEndPicture(devicePixelRatioF()));
+    QLabel* pageCaption = captionLabel(frame5, Qt::AlignLeft | Qt::AlignTop, true);
+    QFont bold = pageCaption->font();
+    bold.setBold(true);
+    pageCaption->setFont(bold);
+    controls::Label& label3 = form_->field.Label3;
+    bind(label3, pageCaption, [pageCaption, &label3] { pageCaption->setText(displayText(label3.caption())); }, true);
+
+    controlButton(9, new QPushButton(client));
+
+    // The menu document: an edit line above a list that is always open.
+    auto* menuBox = new QWidget(client);
+    auto* layout = new QVBoxLayout(menuBox);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    menuEdit_ = new QLineEdit(menuBox);
+    menuEdit_->setObjectName(QStringLiteral("cboMenu_edit"));
+    menuList_ = new QListWidget(menuBox);
+    menuList_->setObjectName(QStringLiteral("cboMenu_list"));
+    menuList_->setUniformItemSizes(true);  // keeps a 10,000-line document cheap to lay out
+    layout->addWidget(menuEdit_);
+    layout->addWidget(menuList_);
+    bindList(form_->cboMenu, menuList_, menuBox, menuEdit_);
+    menuList_->viewport()->installEventFilter(this);
+    menuEdit_->installEventFilter(this);
+    connect(menuList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        // A mouse press also moves the current row; its click follows on release.
+        if (!listMouseDown_ && row >= 0) forward([this, row] { form_->userSelectsLine(row); }, &form_->cboMenu);
+    });
+    connect(menuList_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
+        const int row = index.row();
+        forward([this, row] { form_->userSelectsLine(row); }, &form_->cboMenu);
+    });
+    connect(menuEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        // Typing reaches the core on key release; this is for pasting with the mouse.
+        if (editKeyDown_) return;
+        const std::string value = text.toStdString();
+        forward([this, value] { form_->userTypes(value); }, &form_->cboMenu);
+    });
+
+    QGroupBox* frame4 = frameBox(form_->Frame4, client);
+    lineScroll_ = new QScrollBar(Qt::Vertical, frame4);
+    lineScroll_->setFocusPolicy(Qt::StrongFocus);  // its focus has a handler of its own
+    lineScroll_->installEventFilter(this);
+    bindScrollBar(form_->VScroll2, lineScroll_);
+
+    QGroupBox* frame2 = frameBox(form_->Frame2, client);
+    controlButton(3, new QPushButton(frame2));
+    controlButton(10, new QPushButton(frame2));
+    flagButton(1, frame2, FlagLanguage::German);
+    flagButton(5, frame2, FlagLanguage::English);
+    flagButton(7, frame2, FlagLanguage::French);
+
+    // The settings lines and the command table are lists of the window too,
+    // never shown but mirrored like the others.
+    auto* settings = new QListWidget(client);
+    bindList(form_->cboWXIni, settings, settings, nullptr);
+    auto* commands = new QListWidget(client);
+    commands->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    bindList(form_->cboSprachen, commands, commands, nullptr);
+}
+
+void MainWindow::buildPreview(QWidget* client) {
+    auto& preview = form_->preview;
+    auto frame = [&](controls::Frame& model, controls::PictureBox& holderModel, controls::Label& title,
+                     std::array<controls::Image, preview::kPlaceCount>& pictures,
+                     std::array<controls::Label, preview::kPlaceCount>& captions, bool portrait) {
+        auto* box = new QGroupBox(client);
+        bind(model, box, [box, &model] { box->setTitle(displayText(model.caption())); }, true);
+        QLabel* titleLabel = captionLabel(box, Qt::AlignCenter, true);
+        bind(title, titleLabel, [titleLabel, &title] { titleLabel->setText(displayText(title.caption())); }, true);
+        auto* holder = bind(holderModel, new QWidget(box), {}, true);
+        for (int p = 0; p < preview::kPlaceCount; ++p) {
+            controls::Image& image = pictures[p];
+            auto* picture = new ClickableLabel(holder);
+            picture->setAlignment(Qt::AlignCenter);
+            picture->setCursor(Qt::PointingHandCursor);
+            bind(image, picture, [picture, &image] { showPicture(picture, image.picture()); });
+            connect(picture, &ClickableLabel::clicked, this, [this, p, portrait] {
+                forward([this, p, portrait] {
+                    if (portrait) form_->imgMenH_Click(p);
+                    else form_->imgMenQ_Click(p);
+                });
+            });
+            controls::Label& caption = captions[p];
+            QLabel* label = captionLabel(holder, Qt::AlignHCenter | Qt::AlignTop, true);
+            QFont small = label->font();
+            small.setPointSizeF(7.5);
+            label->setFont(small);
+            bind(caption, label, [label, &caption] { label->setText(displayText(caption.caption())); }, true);
+        }
+    };
+    frame(preview.Frame3, preview.Picture3, preview.lblMenuH, preview.imgMenH, preview.lblMenH, true);
+    frame(preview.Frame1, preview.Picture2, preview.lblMenuQ, preview.imgMenQ, preview.lblMenQ, false);
+    bindScrollBar(preview.HScroll1, new QScrollBar(Qt::Horizontal, client));
+}
+
+void MainWindow::bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget) {
+    bind(bar, widget, [widget, &bar] { applyScrollBar(widget, bar); });
+    connect(widget, &QScrollBar::valueChanged, this, [this, &bar](int value) {
+        forward([this, &bar, value] { form_->userScrolls(bar, scrollValueFromWidget(bar, value)); }, &bar);
+    });
+}
+
+void MainWindow::bindList(controls::ListBox& list, QListWidget* widget, QWidget* frame, QLineEdit* edit) {
+    lists_[&list].widget = widget;
+    bind(list, frame, [widget, edit, &list] {
+        const QSignalBlocker blockList(widget);
+        if (list.listIndex() < 0) {
+            widget->setCurrentItem(nullptr);
+            widget->clearSelection();
+        } else if (widget->currentRow() != list.listIndex() || !widget->currentItem()->isSelected()) {
+            widget->setCurrentRow(list.listIndex());
+            widget->scrollToItem(widget->currentItem());
+        }
+        if (edit) {
+            const QSignalBlocker blockEdit(edit);
+            const QString text = QString::fromStdString(list.text());
+            if (edit->text() != text) edit->setText(text);
+        }
+    });
+}
+
+void MainWindow::buildMenuBar() {
+    QMenuBar* bar = menuBar();
+    auto bindAction = [this](controls::MenuItem& item, QAction* action) {
+        action->setObjectName(QString::fromStdString(item.name()));
+        if (!item.shortcut().empty())
+            action->setShortcut(QKeySequence::fromString(QString::fromStdString(item.shortcut()),
+                                                         QKeySequence::PortableText));
+        action->setCheckable(isOption(item.name()));
+        mirrors_[&item] = [action, &item] {
+            const QSignalBlocker block(action);
+            action->setSeparator(item.separator());
+            action->setText(QString::fromStdString(item.caption()));
+            action->setEnabled(item.enabled());
+            action->setVisible(item.visible());
+            if (action->isCheckable()) action->setChecked(item.checked());
+        };
+        const std::string name = item.name();
+        connect(action, &QAction::triggered, this, [this, &item, name] {
+            forward([this, name] { form_->chooseMenuItem(name); }, &item);
+        });
+    };
+    for (const app::MenuBarEntry& entry : form_->menuBar()) {
+        controls::MenuItem& top = *entry.menu;
+        if (entry.items.empty()) {
+            // A top-level entry without items is itself the command.
+            bindAction(top, bar->addAction(QString::fromStdString(top.caption())));
+            continue;
+        }
+        QMenu* menu = bar->addMenu(QString::fromStdString(top.caption()));
+        menu->setObjectName(QString::fromStdString(top.name()));
+        mirrors_[&top] = [menu, &top] {
+            menu->setTitle(QString::fromStdString(top.caption()));
+            menu->setEnabled(top.enabled());
+            menu->menuAction()->setVisible(top.visible());
+        };
+        for (controls::MenuItem* item : entry.items) bindAction(*item, menu->addAction(QString()));
+    }
+}
+
+}  // namespace vostrel::gui

@@ -1,0 +1,97 @@
+#include "gui/QtHost.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace vostrel::gui {
+
+QString displayText(const std::string& text) {
+    QString result = QString::fromStdString(text);
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
+QString dialogTitle(const std::string& title) {
+    return title.empty() ? QString::fromUtf8(app::kApplicationTitle) : QString::fromStdString(title);
+}
+
+QStringList nameFiltersOf(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        QString patterns = parts[i + 1].trimmed();
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt reads the patterns from the last parentheses of a name filter; the
+        // descriptions usually carry them already ("Dateien (*.mnu)"), and
+        // repeating them would show "(*.mnu) (*.mnu)" in the dialog.
+        const QString suffix = QLatin1Char('(') + patterns + QLatin1Char(')');
+        filters << (description.endsWith(suffix) ? description
+                                                 : description + QLatin1Char(' ') + suffix);
+    }
+    return filters;
+}
+
+void QtHost::prepare() {
+    if (beforeModal) beforeModal();
+}
+
+app::Answer QtHost::messageBox(const app::MessageRequest& request) {
+    prepare();
+    QMessageBox box(parent_);
+    box.setWindowTitle(dialogTitle(request.title));
+    box.setText(displayText(request.text));
+    box.setTextFormat(Qt::PlainText);
+    switch (request.icon) {
+        case app::MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case app::MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case app::MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    if (request.buttons == app::MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        // Closing the box any other way than with Yes counts as No.
+        return box.exec() == QMessageBox::Yes ? app::Answer::Yes : app::Answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return app::Answer::Ok;
+}
+
+std::optional<std::string> QtHost::fileDialog(const app::FileDialogRequest& request) {
+    prepare();
+    QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                       QString::fromStdString(request.startFolder));
+    dialog.setNameFilters(nameFiltersOf(request.filter));
+    if (request.kind == app::FileDialogKind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The program asks about overwriting itself, in its own words.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+std::string QtHost::inputBox(const std::string& prompt, const std::string& title) {
+    prepare();
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent_, dialogTitle(title), displayText(prompt),
+                                               QLineEdit::Normal, QString(), &accepted);
+    return accepted ? text.toStdString() : std::string{};
+}
+
+void QtHost::openUrl(const std::string& target) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(target)));
+}
+
+}  // namespace vostrel::gui
