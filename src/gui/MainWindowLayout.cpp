@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -23,9 +22,13 @@ namespace vostrel::gui {
 
 namespace {
 
-// The window's outer size in the model counts a title bar and a border, as the
-// toolkit the window was designed in did; Qt sizes the inside only.
+// The window's outer size in the model counts a title bar, a menu bar and a
+// border as the toolkit the window was designed in drew them; the layout was
+// made to fit what those leave over. Qt sizes the inside only and draws its
+// own menu bar, which is added on top so the layout keeps all of its room.
 constexpr int kWindowBorderPx = 4;
+constexpr int kTitleBarPx = 23;
+constexpr int kDesignMenuBarPx = 20;
 
 // The options of the Extras menu carry a check mark; no other item does.
 bool isOption(const std::string& name) {
@@ -96,12 +99,13 @@ void MainWindow::buildWidgets() {
 
 void MainWindow::applyFormGeometry() {
     const controls::Geometry& g = form_->form.geometry();
-    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-    const int menuBarHeight = menuBar()->sizeHint().height();
     const int width = twipsToPixels(g.width) - 2 * kWindowBorderPx;
-    const int clientHeight = twipsToPixels(g.height) - titleBar - 2 * kWindowBorderPx - menuBarHeight;
-    client_->setMinimumSize(width, clientHeight);
-    resize(width, clientHeight + menuBarHeight);
+    const int clientHeight =
+        twipsToPixels(g.height) - kTitleBarPx - kDesignMenuBarPx - 2 * kWindowBorderPx;
+    // A fixed client lets the window's own layout add whatever height Qt's
+    // menu bar really takes on this desktop.
+    client_->setFixedSize(width, clientHeight);
+    adjustSize();
 }
 
 void MainWindow::buildButtonField(QWidget* client) {
@@ -153,6 +157,9 @@ void MainWindow::buildControlArea(QWidget* client) {
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIcon(QIcon(picture));
         button->setIconSize(QSize(kControlPictureWidth, kControlPictureHeight));
+        QFont small = button->font();
+        small.setPointSizeF(8);  // "Nächste Seite" must fit under the picture unclipped
+        button->setFont(small);
         controlButton(index, button);
     };
     auto flagButton = [&](int index, QWidget* parent, FlagLanguage language) {

@@ -1,0 +1,111 @@
+// Folder- and path-dependent behaviour of opening and saving, which scenarios
+// in a fresh temporary folder cannot state literally.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "app/frmWendax.h"
+#include "cli/replay/ScriptedHost.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using vostrel::app::frmWendax;
+using vostrel::cli::ScriptedHost;
+
+class MenuFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("vostrel-files-" + std::to_string(::getpid()) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        std::ofstream(folder / "Zumzum.ini", std::ios::binary)
+            << "[Initiierung]\r\nSpracheDEF=English\r\nAutoAblauf=0\r\nT.mnu-path=/nowhere\r\n"
+               "Hochformat=1\r\nButtonSper=1\r\nStandardRe=1\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n"
+               "XXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n";
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    fs::path folder;
+};
+
+TEST_F(MenuFilesTest, ConfirmedSaveRemembersTheProgramFolderAndShowsThePathTail) {
+    ScriptedHost host(folder);
+    frmWendax form(host, folder);
+    form.Form_Load();
+    form.cmdWXButton_Click(3);
+    form.imgWXMenu_Click(35);
+    const fs::path deep = folder / "a-rather-long-folder-name-for-menus" / "and-another-one-below-it";
+    fs::create_directories(deep);
+    const std::string chosen = (deep / "Wendax.mnu").string();
+    host.queueDialog(chosen);
+    EXPECT_EQ(form.FileSaveAs(), frmWendax::SaveResult::Saved);
+
+    EXPECT_EQ(host.dialogs().at(0).at("fileName"), "/nowhere/Wendax.mnu");
+    EXPECT_EQ(form.MenuFolder, folder.string());
+    EXPECT_EQ(form.cboWXIni.entry(3), "T.mnu-path=" + folder.string());
+    EXPECT_EQ(form.CurrentFilePath, chosen);
+    ASSERT_GT(chosen.size(), 65u);
+    EXPECT_EQ(form.form.caption(), "WX5 Vostrel V 3.00 ß .." + chosen.substr(chosen.size() - 65));
+}
+
+TEST_F(MenuFilesTest, OpenSetsTheRelativeNameThatTheNextSaveProposes) {
+    std::ofstream(folder / "sub.mnu", std::ios::binary) << "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|\r\n";
+    ScriptedHost host(folder);
+    frmWendax form(host, folder);
+    form.Form_Load();
+    host.queueDialog((folder / "sub.mnu").string());
+    form.mnuDLaden_Click();
+    const std::string separator(1, fs::path::preferred_separator);
+    EXPECT_EQ(form.MenuRelativeName, separator + "sub.mnu");
+    const std::string path = (folder / "sub.mnu").string();
+    const std::string tail = path.size() > 65 ? path.substr(path.size() - 65) : path;
+    EXPECT_EQ(form.form.caption(), "WX5 Vostrel V 3.00 ß .." + tail);
+
+    form.MenuChanged = true;
+    host.queueDialog(std::nullopt);
+    EXPECT_EQ(form.FileSaveAs(), frmWendax::SaveResult::Cancelled);
+    EXPECT_EQ(host.dialogs().at(1).at("fileName"), (folder / "sub.mnu").string());
+}
+
+TEST_F(MenuFilesTest, FailedSaveLeavesTheOldFileWholeAndTheMenuUnsaved) {
+    const fs::path target = folder / "keep.mnu";
+    std::ofstream(target, std::ios::binary) << "OLD\r\n";
+    ScriptedHost host(folder);
+    frmWendax form(host, folder);
+    form.Form_Load();
+    form.cmdWXButton_Click(3);
+    form.imgWXMenu_Click(35);
+    const std::string captionBefore = form.form.caption();
+    // A file-size limit makes the write fail part-way, as a full disk would,
+    // and does so for root too.
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 16;
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    host.queueDialog(target.string());
+    host.queueAnswer(true);
+    const auto result = form.FileSaveAs();
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_EQ(result, frmWendax::SaveResult::Failed);
+    std::ifstream in(target, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "OLD\r\n");
+    EXPECT_TRUE(form.MenuChanged);
+    EXPECT_EQ(form.form.caption(), captionBefore);
+    EXPECT_EQ(host.messages().back().at("text"), "A mistake by writing the file.");
+    // Only the target is left in the folder: no temporary file stays behind.
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++files;
+    EXPECT_EQ(files, 2);  // Zumzum.ini and keep.mnu
+}
+
+}  // namespace
