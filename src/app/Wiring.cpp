@@ -49,6 +49,9 @@ bool frmWendax::chooseMenuItem(std::string_view name) {
         {"mnuEButtonSperren", &frmWendax::mnuEButtonSperren_Click},
         {"mnuEPageAuto", &frmWendax::mnuEPageAuto_Click},
         {"mnuEStandard", &frmWendax::mnuEStandard_Click},
+        {"mnuAnleitung", &frmWendax::mnuAnleitung_Click},
+        {"mnuHistorie", &frmWendax::mnuHistorie_Click},
+        {"mnuInfo", &frmWendax::mnuInfo_Click},
     };
     if (const auto it = handlers.find(name); it != handlers.end()) (this->*(it->second))();
     return true;

@@ -153,6 +153,13 @@ public:
     SaveResult FileSaveAs();
     bool FileOpen();  // true when a file was read and replaced the document
 
+    // ---- Help menu and the two secondary windows -------------------------
+    void mnuAnleitung_Click();
+    void mnuHistorie_Click();
+    void mnuInfo_Click();
+    void cmdeMail_Click();     // button of the information window
+    void cmdInternet_Click();  // button of the information window
+
     // ---- Options ---------------------------------------------------------
     void mnuBHochformat_Click();
     void mnuEButtonSperren_Click();

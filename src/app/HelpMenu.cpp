@@ -1,0 +1,62 @@
+// The manual, the development history and the information window.
+#include "app/frmWendax.h"
+#include "help/HelpTexts.h"
+
+namespace vostrel::app {
+
+namespace {
+
+// The language whose flag is tested first; nothing when no flag is set.
+std::optional<help::HelpLanguage> helpLanguage(const controls::LanguageFlags& language) {
+    if (language.german) return help::HelpLanguage::German;
+    if (language.english) return help::HelpLanguage::English;
+    if (language.french) return help::HelpLanguage::French;
+    return std::nullopt;
+}
+
+std::string upperCaseAscii(std::string_view text) {
+    std::string upper(text);
+    for (auto& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+}  // namespace
+
+void frmWendax::mnuAnleitung_Click() {
+    if (!frmWXText) frmWXText.emplace();
+    if (const auto lang = helpLanguage(language)) {
+        frmWXText->caption = help::manualCaption(*lang);
+        frmWXText->text = help::manualText(*lang);
+    }
+}
+
+void frmWendax::mnuHistorie_Click() {
+    const std::string entry = host_.inputBox({}, {});
+    if (entry != upperCaseAscii(help::kHistoryAccessCode)) return;
+    if (!frmWXText) frmWXText.emplace();
+    frmWXText->caption = help::kHistoryCaption;
+    frmWXText->text = help::historyText();
+}
+
+void frmWendax::mnuInfo_Click() {
+    if (frmWXInfo) return;  // already loaded: it keeps the texts it was loaded with
+    help::InfoWindow info;
+    info.lblInfo = "RU6 Vostrel V " + VersionText;
+    info.txtDank = help::kDesignPurposeSentence;
+    info.txtInfo = help::designTermsOfUse();
+    if (const auto lang = helpLanguage(language)) {
+        info.txtDank = help::purposeSentence(*lang);
+        info.txtInfo = help::termsOfUse(*lang);
+    }
+    info.txtAdresse = help::contactAddress();
+    info.cmdeMail = "eMail: " + std::string(help::kMailAddress);
+    info.cmdInternet = "Internet: " + std::string(help::kWebAddress);
+    frmWXInfo = std::move(info);
+}
+
+void frmWendax::cmdeMail_Click() { host_.openUrl("mailto:" + std::string(help::kMailAddress)); }
+
+void frmWendax::cmdInternet_Click() { host_.openUrl(std::string(help::kWebAddress)); }
+
+}  // namespace vostrel::app
