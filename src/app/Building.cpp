@@ -25,6 +25,13 @@ void frmWendax::clearPlacesFrom(int place) {
     for (int p = std::max(place, 0); p < preview::kPlaceCount; ++p) preview.clearPlace(p);
 }
 
+void frmWendax::setLineEditingEnabled(bool enabled) {
+    cboMenu.setEnabled(enabled);
+    VScroll2.setEnabled(enabled);
+    mnuBZeileLoesch.setEnabled(enabled);
+    mnuBZeileAendern.setEnabled(enabled);
+}
+
 void frmWendax::selectLastLine() { cboMenu.setListIndex(cboMenu.count() - 1); }
 
 void frmWendax::syncLineScrollBar() {
@@ -114,10 +121,7 @@ void frmWendax::AddMenuEnd() {
     selectLastLine();
     preview.HScroll1.setValue(NextPageNumber - 1);
     if (mnuEPageAuto.checked()) {
-        cboMenu.setEnabled(true);
-        VScroll2.setEnabled(true);
-        mnuBZeileLoesch.setEnabled(true);
-        mnuBZeileAendern.setEnabled(true);
+        setLineEditingEnabled(true);
     } else if (blockTitleIsMain()) {
         cmdWXButton(10).setEnabled(true);
     }
@@ -146,12 +150,8 @@ void frmWendax::StartMainBlock() {
     RenderPreview();
     syncLineScrollBar();
     cmdWXButton(3).setEnabled(false);
-    if (mnuEPageAuto.checked()) {
-        cboMenu.setEnabled(false);
-        VScroll2.setEnabled(false);
-        mnuBZeileLoesch.setEnabled(false);
-        mnuBZeileAendern.setEnabled(false);
-    }
+    // Nothing may be edited while auto-run builds the block.
+    if (mnuEPageAuto.checked()) setLineEditingEnabled(false);
 }
 
 void frmWendax::StartSettingsBlock() {
@@ -168,12 +168,8 @@ void frmWendax::StartSettingsBlock() {
     preview.HScroll1.setValue(preview.HScroll1.max());
     if (cboMenu.listIndex() >= 0) VScroll2.setValue(cboMenu.listIndex());
     cmdWXButton(10).setEnabled(false);
-    if (mnuEPageAuto.checked()) {
-        cboMenu.setEnabled(false);
-        VScroll2.setEnabled(false);
-        mnuBZeileLoesch.setEnabled(false);
-        mnuBZeileAendern.setEnabled(false);
-    }
+    // Nothing may be edited while auto-run builds the block.
+    if (mnuEPageAuto.checked()) setLineEditingEnabled(false);
 }
 
 void frmWendax::ShowMenu() {

@@ -184,6 +184,7 @@ private:
     void FinalUpdates(int index);
     void clearPlacesFrom(int place);
     void selectLastLine();
+    void setLineEditingEnabled(bool enabled);
     void syncLineScrollBar();
     bool blockTitleIsMain() const;
     void StopButtonCountCheck();
