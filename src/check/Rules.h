@@ -67,7 +67,7 @@ private:
 [[nodiscard]] Message say(std::string_view german, std::string_view english,
                           std::string_view french, std::initializer_list<std::string> args = {});
 
-// Line ends and byte-order mark, read from the raw bytes of a file.
+// Line ends, read from the raw bytes of a file (the byte-order mark is judged from line 1).
 void checkBytes(std::string_view bytes, Collector& out);
 // Characters a line must not hold, blanks and empty lines. `haveBytes`: the line ends were
 // already judged from the bytes, so a carriage return inside a line is not reported again.

@@ -10,19 +10,23 @@ void ListBox::insert(int index, std::string text) {
     if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
     entries_.insert(entries_.begin() + index, std::move(text));
     // The current entry stays the same line of text, as in the toolkit.
-    if (listIndex_ >= index) ++listIndex_;
+    const bool shifted = listIndex_ >= index;
+    if (shifted) ++listIndex_;
     if (auto* o = observer()) o->listInserted(*this, index);
+    if (shifted) notifyChanged();
 }
 
 void ListBox::remove(int index) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
     entries_.erase(entries_.begin() + index);
+    const bool moved = listIndex_ >= index;
     if (listIndex_ == index) {
         listIndex_ = -1;
     } else if (listIndex_ > index) {
         --listIndex_;
     }
     if (auto* o = observer()) o->listRemoved(*this, index);
+    if (moved) notifyChanged();
 }
 
 void ListBox::replace(int index, std::string text) {
