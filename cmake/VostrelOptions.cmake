@@ -10,3 +10,8 @@ if(VOSTREL_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(vostrel_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(VOSTREL_FUZZ)
+    target_compile_options(vostrel_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g)
+    target_link_options(vostrel_options INTERFACE -fsanitize=address,undefined)
+endif()

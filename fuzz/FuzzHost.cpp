@@ -1,0 +1,17 @@
+#include "FuzzHost.h"
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace vostrel::fuzz {
+
+std::string scratchFolder() {
+    static const std::string folder = [] {
+        auto path = std::filesystem::temp_directory_path() / ("vostrel-fuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(path);
+        return path.string();
+    }();
+    return folder;
+}
+
+}  // namespace vostrel::fuzz

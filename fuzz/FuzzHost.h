@@ -1,0 +1,33 @@
+#pragma once
+
+// A host for the fuzz targets: every question is answered from the input, every
+// dialog returns the one prepared file, nothing is shown.
+#include <optional>
+#include <string>
+
+#include "app/Host.h"
+
+namespace vostrel::fuzz {
+
+class FuzzHost : public app::Host {
+public:
+    std::optional<std::string> nextFile;
+    bool answerYes = false;
+
+    app::Answer messageBox(const app::MessageRequest& request) override {
+        if (request.buttons == app::MessageButtons::Ok) return app::Answer::Ok;
+        return answerYes ? app::Answer::Yes : app::Answer::No;
+    }
+    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
+        auto file = nextFile;
+        nextFile.reset();
+        return file;
+    }
+    std::string inputBox(const std::string&, const std::string&) override { return {}; }
+    void openUrl(const std::string&) override {}
+};
+
+// A program folder of its own per fuzzing process.
+std::string scratchFolder();
+
+}  // namespace vostrel::fuzz

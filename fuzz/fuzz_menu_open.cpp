@@ -1,0 +1,25 @@
+// Opening an arbitrary file as a menu: decoding, the marking of used commands,
+// the page scan, the preview of its first page, and a save of what was read.
+#include <filesystem>
+#include <fstream>
+
+#include "FuzzHost.h"
+#include "app/frmWendax.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
+    using namespace vostrel;
+    static fuzz::FuzzHost host;
+    static app::frmWendax* form = [] {
+        auto* f = new app::frmWendax(host, fuzz::scratchFolder());
+        f->Form_Load();
+        return f;
+    }();
+    const auto file = std::filesystem::path(fuzz::scratchFolder()) / "input.mnu";
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(data),
+                                                static_cast<std::streamsize>(size));
+    form->MenuChanged = false;
+    host.nextFile = file.string();
+    form->mnuDLaden_Click();
+    form->cmdWXButton_Click(9);
+    return 0;
+}
