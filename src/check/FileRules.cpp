@@ -6,14 +6,22 @@ namespace vostrel::check::rules {
 
 namespace {
 
+// Builds the text anew instead of replacing in place: one pass, and no overlapping copies.
 std::string fill(std::string_view text, std::initializer_list<std::string> args) {
-    std::string result(text);
-    int index = 1;
-    for (const auto& arg : args) {
-        const std::string marker = "{" + std::to_string(index++) + "}";
-        for (auto at = result.find(marker); at != std::string::npos;
-             at = result.find(marker, at + arg.size()))
-            result.replace(at, marker.size(), arg);
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto close = text.find('}', i);
+        if (text[i] == '{' && close != std::string_view::npos && close - i == 2 &&
+            text[i + 1] >= '1' && text[i + 1] <= '9') {
+            const auto index = static_cast<std::size_t>(text[i + 1] - '1');
+            if (index < args.size()) {
+                result += *(args.begin() + index);
+                i = close;
+                continue;
+            }
+        }
+        result += text[i];
     }
     return result;
 }
@@ -26,6 +34,16 @@ Message say(std::string_view german, std::string_view english, std::string_view 
             std::initializer_list<std::string> args) {
     return Message{fill(german, args), fill(english, args), fill(french, args)};
 }
+
+namespace {
+
+Message loneCrMessage() {
+    return say("Die Zeile enthält ein einzelnes CR ohne folgendes LF; Zeilen enden mit CR LF.",
+               "The line holds a lone CR without LF; lines end in CR LF.",
+               "La ligne contient un CR seul sans LF ; les lignes se terminent par CR LF.");
+}
+
+}  // namespace
 
 void checkBytes(std::string_view bytes, Collector& out) {
     int line = 1;
@@ -42,11 +60,7 @@ void checkBytes(std::string_view bytes, Collector& out) {
             // Several stray CRs in one line are one fault to fix.
             if (lastLoneCrLine != line)
                 out.add(line, Severity::Error, kLoneCr,
-                        say("Die Zeile enthält ein einzelnes CR ohne folgendes LF; Zeilen enden "
-                            "mit CR LF.",
-                            "The line holds a lone CR without LF; lines end in CR LF.",
-                            "La ligne contient un CR seul sans LF ; les lignes se terminent par "
-                            "CR LF."));
+                        loneCrMessage());
             lastLoneCrLine = line;
         }
     }
@@ -96,11 +110,7 @@ void checkCharacters(const std::vector<LineView>& lines, bool haveBytes, Collect
                         "La ligne contient un guillemet droit (\")."));
         if (!haveBytes && line.text.find('\r') != std::string_view::npos)
             out.add(line.number, Severity::Error, kLoneCr,
-                    say("Die Zeile enthält ein einzelnes CR ohne folgendes LF; Zeilen enden "
-                        "mit CR LF.",
-                        "The line holds a lone CR without LF; lines end in CR LF.",
-                        "La ligne contient un CR seul sans LF ; les lignes se terminent par "
-                        "CR LF."));
+                    loneCrMessage());
         if (line.text.find(menu::kPlaceholder) != std::string_view::npos)
             out.add(line.number, Severity::Error, kUnresolvedPlaceholder,
                     say("Die Zeile enthält noch den Platzhalter \"§\"; der Block wurde nicht mit "

@@ -15,10 +15,13 @@ namespace {
 constexpr std::string_view kDecodedByteOrderMark = "\xC3\xAF\xC2\xBB\xC2\xBF";
 constexpr std::string_view kByteOrderMarkCharacter = "\xEF\xBB\xBF";
 
+// Stray carriage returns are reported as line-end faults; reading the line without them keeps
+// them from turning a good line into an unknown one as well.
 std::string_view trimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
+    constexpr std::string_view kTrimmed = " \t\r";
+    const auto first = text.find_first_not_of(kTrimmed);
     if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
+    const auto last = text.find_last_not_of(kTrimmed);
     return text.substr(first, last - first + 1);
 }
 

@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <exception>
 
+#include "gui/InfoWindow.h"
 #include "gui/QtHost.h"
+#include "gui/TextWindow.h"
 
 namespace vostrel::gui {
 
@@ -44,10 +46,13 @@ MainWindow::MainWindow(const QString& programFolder, app::Host* host, QWidget* p
 MainWindow::~MainWindow() {
     // The widgets go with the window; the models must not report to it any more.
     if (form_) form_->setObserver(nullptr);
+    // The secondary windows have no parent to take them along.
+    delete textWindow_.data();
+    delete infoWindow_.data();
 }
 
-void MainWindow::forward(const std::function<void()>& handler, const controls::Control* echo) {
-    if (handlerDepth_ > 0 || syncing_ || form_->closed()) return;
+bool MainWindow::forward(const std::function<void()>& handler, const controls::Control* echo) {
+    if (handlerDepth_ > 0 || syncing_ || form_->closed()) return false;
     ++handlerDepth_;
     try {
         handler();
@@ -60,6 +65,7 @@ void MainWindow::forward(const std::function<void()>& handler, const controls::C
     if (echo) changed_.insert(echo);
     syncChanges();
     if (form_->closed()) close();
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -106,6 +112,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::grabToPng(const QString& path) { return grab().save(path, "PNG"); }
+
+QWidget* MainWindow::textWindow() const { return textWindow_.data(); }
+
+QWidget* MainWindow::infoWindow() const { return infoWindow_.data(); }
 
 // ---- Observer --------------------------------------------------------------
 
@@ -154,14 +164,60 @@ void MainWindow::syncChanges() {
     if (syncing_) return;
     syncing_ = true;
     // Rows first: Qt moves a list's current row along with inserted and removed
-    // rows on its own, so the current index is set after them, from the model.
+    // rows on its own, so the current index is set after them, from the model
+    // (which reports its index whenever rows before or at it come or go).
     for (const controls::ListBox* list : changedLists_) syncList(*list);
     changedLists_.clear();
     const auto changed = std::move(changed_);
     changed_.clear();
     for (const controls::Control* control : changed)
         if (const auto it = mirrors_.find(control); it != mirrors_.end()) it->second();
+    syncSecondaryWindows();
     syncing_ = false;
+}
+
+void MainWindow::syncSecondaryWindows() {
+    // The help windows are plain values in the core with no one to report
+    // their changes; they are small, so they are compared at every sync.
+    if (form_->frmWXText) {
+        if (!textWindow_) openTextWindow();
+        textWindow_->mirror(*form_->frmWXText);
+    } else if (textWindow_) {
+        textWindow_->discard();
+        textWindow_ = nullptr;
+    }
+    if (form_->frmWXInfo) {
+        if (!infoWindow_) openInfoWindow();
+        infoWindow_->mirror(*form_->frmWXInfo);
+    } else if (infoWindow_) {
+        infoWindow_->discard();
+        infoWindow_ = nullptr;
+    }
+}
+
+void MainWindow::openTextWindow() {
+    textWindow_ = new TextWindow;
+    // Closing the window discards it: the next manual command loads it anew.
+    textWindow_->onUserClose = [this] { return forward([this] { form_->frmWXText.reset(); }); };
+    textWindow_->onResize = [this](bool minimised) {
+        // Laying out the text box is no user event of the main window and
+        // must happen even while a handler runs (the first layout comes with
+        // the first show, inside the handler's sync), so it is not forwarded.
+        if (!form_->frmWXText || !textWindow_) return;
+        form_->frmWXText->Form_Resize(minimised);
+        textWindow_->mirror(*form_->frmWXText);
+    };
+    textWindow_->mirror(*form_->frmWXText);
+    textWindow_->show();
+}
+
+void MainWindow::openInfoWindow() {
+    infoWindow_ = new InfoWindow;
+    infoWindow_->onUserClose = [this] { return forward([this] { form_->frmWXInfo.reset(); }); };
+    infoWindow_->onMail = [this] { forward([this] { form_->cmdeMail_Click(); }); };
+    infoWindow_->onInternet = [this] { forward([this] { form_->cmdInternet_Click(); }); };
+    infoWindow_->mirror(*form_->frmWXInfo);
+    infoWindow_->show();
 }
 
 void MainWindow::syncList(const controls::ListBox& list) {
@@ -187,7 +243,6 @@ void MainWindow::syncList(const controls::ListBox& list) {
     }
     mirror.pending.clear();
     mirror.rebuild = false;
-    changed_.insert(&list);
 }
 
 void MainWindow::mirrorAll() {

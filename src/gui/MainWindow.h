@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -18,7 +19,9 @@ class QScrollBar;
 
 namespace vostrel::gui {
 
+class InfoWindow;
 class QtHost;
+class TextWindow;
 
 // The editor's main window: one widget per control of the core's window
 // model, created once. The window decides nothing: it hands the user's clicks,
@@ -43,6 +46,11 @@ public:
     // The window as it is on screen, written as a PNG.
     bool grabToPng(const QString& path);
 
+    // The manual/history window and the information window while their
+    // models exist; null otherwise.
+    QWidget* textWindow() const;
+    QWidget* infoWindow() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,7 +68,8 @@ private:
     // handlers are not written to be re-entered. `echo` is re-mirrored even if
     // its model did not change, to undo what the widget did on its own (a
     // checkable action toggling itself, a refused scroll, a disabled list).
-    void forward(const std::function<void()>& handler, const controls::Control* echo = nullptr);
+    // Returns whether the handler ran.
+    bool forward(const std::function<void()>& handler, const controls::Control* echo = nullptr);
 
     // Building the widgets (MainWindowLayout.cpp).
     void buildWidgets();
@@ -74,9 +83,13 @@ private:
     void bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget);
     void applyFormGeometry();
 
-    // Mirroring (MainWindowSync.cpp).
+    // Mirroring (MainWindow.cpp).
     void mirrorAll();
     void syncList(const controls::ListBox& list);
+    // The secondary windows exist exactly while their models do.
+    void syncSecondaryWindows();
+    void openTextWindow();
+    void openInfoWindow();
 
     struct RowChange {
         enum class Kind { Insert, Remove, Change } kind;
@@ -95,6 +108,10 @@ private:
     QLineEdit* menuEdit_ = nullptr;
     QListWidget* menuList_ = nullptr;
     QScrollBar* lineScroll_ = nullptr;  // VScroll2
+    // Top-level windows of their own, so that the main window does not keep
+    // them on top of itself; they are deleted when their models go.
+    QPointer<TextWindow> textWindow_;
+    QPointer<InfoWindow> infoWindow_;
 
     std::unordered_map<const controls::Control*, std::function<void()>> mirrors_;
     std::unordered_map<const controls::ListBox*, ListMirror> lists_;

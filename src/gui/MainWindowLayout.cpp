@@ -14,6 +14,7 @@
 
 #include "catalogue/ButtonPages.h"
 #include "gui/Artwork.h"
+#include "gui/CaptionLabel.h"
 #include "gui/ControlWidgets.h"
 #include "gui/MainWindow.h"
 #include "gui/QtHost.h"
@@ -29,6 +30,10 @@ namespace {
 constexpr int kWindowBorderPx = 4;
 constexpr int kTitleBarPx = 23;
 constexpr int kDesignMenuBarPx = 20;
+
+// Two lines of this size fill the 30-pixel caption strip of a command; longer
+// captions shrink a little (CaptionLabel).
+constexpr qreal kCaptionPointSize = 7.5;
 
 // The options of the Extras menu carry a check mark; no other item does.
 bool isOption(const std::string& name) {
@@ -115,7 +120,7 @@ void MainWindow::buildButtonField(QWidget* client) {
         pages[p] = bind(field.Picture1[p], new QWidget(client), {}, true);
 
     QFont captionFont = font();
-    captionFont.setPointSizeF(7.5);  // two lines must fit the 30-pixel caption strip
+    captionFont.setPointSizeF(kCaptionPointSize);
     for (int i = 0; i < catalogue::ButtonField::kButtonCount; ++i) {
         const catalogue::Cell cell = catalogue::cellOf(i);
         // Element 0 stands for no command; it lives on the window, never shown.
@@ -130,7 +135,8 @@ void MainWindow::buildButtonField(QWidget* client) {
         connect(picture, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->imgWXMenu_Click(i); }); });
 
         controls::Label& caption = field.lblWXMenu[i];
-        auto* label = static_cast<ClickableLabel*>(captionLabel(holder, Qt::AlignHCenter | Qt::AlignTop, true));
+        auto* label = new CaptionLabel(holder);
+        label->setTextFormat(Qt::PlainText);
         label->setFont(captionFont);
         bind(caption, label, [label, &caption] { label->setText(displayText(caption.caption())); }, true);
         connect(label, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->lblWXMenu_Click(i); }); });
@@ -256,9 +262,10 @@ void MainWindow::buildPreview(QWidget* client) {
                 });
             });
             controls::Label& caption = captions[p];
-            QLabel* label = captionLabel(holder, Qt::AlignHCenter | Qt::AlignTop, true);
+            auto* label = new CaptionLabel(holder);
+            label->setTextFormat(Qt::PlainText);
             QFont small = label->font();
-            small.setPointSizeF(7.5);
+            small.setPointSizeF(kCaptionPointSize);
             label->setFont(small);
             bind(caption, label, [label, &caption] { label->setText(displayText(caption.caption())); }, true);
         }

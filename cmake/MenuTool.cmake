@@ -1,0 +1,73 @@
+# vostrel-menu: checks menu files and prints their pages. Included from the root CMakeLists.
+#
+# Run with `cmake -P` this same file compares one run of the tool with its expected output; the
+# output tests below use it that way, so the comparison needs no shell and no second script.
+
+if(CMAKE_SCRIPT_MODE_FILE)
+    # -DTOOL=… -DARGS=a;b;… -DEXPECTED=file -DEXIT=status
+    execute_process(COMMAND ${TOOL} ${ARGS}
+        OUTPUT_VARIABLE actual
+        ERROR_VARIABLE stderr
+        RESULT_VARIABLE status)
+    file(READ ${EXPECTED} expected)
+    if(NOT status STREQUAL EXIT)
+        message(FATAL_ERROR "exit status ${status}, expected ${EXIT}\n${stderr}${actual}")
+    endif()
+    if(NOT actual STREQUAL expected)
+        message(FATAL_ERROR "output differs from ${EXPECTED}:\n---- actual\n${actual}---- expected\n${expected}")
+    endif()
+    return()
+endif()
+
+set(_vostrel_menu_root ${CMAKE_CURRENT_LIST_DIR}/..)
+
+file(GLOB VOSTREL_MENU_TOOL_SOURCES CONFIGURE_DEPENDS ${_vostrel_menu_root}/src/cli/menu/*.cpp)
+add_library(vostrel_menu_tool STATIC ${VOSTREL_MENU_TOOL_SOURCES})
+target_link_libraries(vostrel_menu_tool PUBLIC vostrel_core nlohmann_json::nlohmann_json CLI11::CLI11)
+add_executable(vostrel-menu ${_vostrel_menu_root}/src/cli/menu_main.cpp)
+target_link_libraries(vostrel-menu PRIVATE vostrel_menu_tool)
+
+if(VOSTREL_BUILD_TESTS)
+    enable_testing()
+    find_package(GTest REQUIRED)
+    include(GoogleTest)
+
+    # In-process tests of the commands.
+    file(GLOB VOSTREL_MENU_TOOL_TEST_SOURCES CONFIGURE_DEPENDS
+        ${_vostrel_menu_root}/tests/menu_tool/*Test.cpp)
+    add_executable(vostrel_menu_tool_tests ${VOSTREL_MENU_TOOL_TEST_SOURCES})
+    target_link_libraries(vostrel_menu_tool_tests PRIVATE vostrel_menu_tool GTest::gtest_main)
+    target_compile_definitions(vostrel_menu_tool_tests PRIVATE
+        VOSTREL_CHECK_DATA_DIR="${_vostrel_menu_root}/tests/check")
+    gtest_discover_tests(vostrel_menu_tool_tests TEST_PREFIX "menu_tool." DISCOVERY_TIMEOUT 60)
+
+    # The tool itself on the menus in tests/check, output compared byte for byte. The tests run
+    # inside tests/check and name the menus relative to it, so the expected outputs hold no
+    # path of the checkout.
+    set(_check ${_vostrel_menu_root}/tests/check)
+    function(vostrel_menu_output_test name exit expected)
+        add_test(NAME menu_tool.output.${name}
+            COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:vostrel-menu> "-DARGS=${ARGN}"
+                -DEXPECTED=${_check}/${expected} -DEXIT=${exit}
+                -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
+            WORKING_DIRECTORY ${_check})
+    endfunction()
+    vostrel_menu_output_test(check_example_clean 0 empty.txt check example_de.mnu)
+    vostrel_menu_output_test(check_worked_example 0 worked_example.check.txt
+        check worked_example.mnu)
+    vostrel_menu_output_test(check_hand_edited_en 1 hand_edited.check.en.txt
+        check hand_edited.mnu)
+    vostrel_menu_output_test(check_hand_edited_de 1 hand_edited.check.de.txt
+        check --lang de hand_edited.mnu)
+    vostrel_menu_output_test(check_hand_edited_fr_json 1 hand_edited.check.fr.json
+        check --json --lang fr hand_edited.mnu)
+    vostrel_menu_output_test(check_missing_file 2 empty.txt check no_such_file.mnu)
+    vostrel_menu_output_test(show_example_de 0 example_de.show.de.txt
+        show --lang de example_de.mnu)
+    vostrel_menu_output_test(show_example_page3_en 0 example_de.show.page3.en.txt
+        show --page 3 example_de.mnu)
+    vostrel_menu_output_test(show_hand_edited_fr 0 hand_edited.show.fr.txt
+        show --lang fr hand_edited.mnu)
+    vostrel_menu_output_test(show_missing_page 1 empty.txt show --page 9 example_de.mnu)
+    vostrel_menu_output_test(bad_language 2 empty.txt check --lang it example_de.mnu)
+endif()

@@ -1,0 +1,56 @@
+// vostrel-menu: checks menu files before they go to the navigation device, and prints their
+// pages the way the editor's preview shows them.
+//
+//   vostrel-menu check FILE… [--lang de|en|fr] [--json]
+//   vostrel-menu show FILE [--page N] [--lang de|en|fr]
+//
+// Exit status: 0 no error (warnings allowed) / page shown, 1 errors found / page not found,
+// 2 a file could not be read or the command line was wrong.
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/menu/MenuTool.h"
+
+namespace menu = vostrel::cli::menu;
+
+int main(int argc, char** argv) {
+    CLI::App app{"Checks RU6 Vostrel menu files and shows their pages.", "vostrel-menu"};
+    app.require_subcommand(1);
+
+    std::string languageCode = "en";
+    const auto addLanguage = [&languageCode](CLI::App* command) {
+        command->add_option("--lang", languageCode, "language of the output: de, en or fr")
+            ->check(CLI::IsMember({"de", "en", "fr"}));
+    };
+
+    auto* check = app.add_subcommand("check", "check menu files for faults the device refuses");
+    std::vector<std::string> checkFiles;
+    bool json = false;
+    check->add_option("FILE", checkFiles, "menu files to check")->required();
+    check->add_flag("--json", json, "print the findings as one JSON array");
+    addLanguage(check);
+
+    auto* show = app.add_subcommand("show", "print the pages as the preview shows them");
+    std::string showFile;
+    show->add_option("FILE", showFile, "the menu file")->required();
+    int pageNumber = 0;
+    auto* pageOption = show->add_option("--page", pageNumber, "only this page (0: the first)")
+                           ->check(CLI::Range(0, 99));
+    addLanguage(show);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int status = app.exit(e);
+        return status == 0 ? menu::kClean : menu::kUnreadable;
+    }
+
+    const auto language = *menu::parseLanguage(languageCode);
+    if (check->parsed()) return menu::runCheck(checkFiles, language, json, std::cout, std::cerr);
+    const auto page = pageOption->count() > 0 ? std::optional<int>(pageNumber) : std::nullopt;
+    return menu::runShow(showFile, page, language, std::cout, std::cerr);
+}
