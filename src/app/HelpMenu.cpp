@@ -25,6 +25,7 @@ std::string upperCaseAscii(std::string_view text) {
 
 void frmWendax::mnuAnleitung_Click() {
     if (!frmWXText) frmWXText.emplace();
+    ++frmWXText->shownCount;
     if (const auto lang = helpLanguage(language)) {
         frmWXText->caption = help::manualCaption(*lang);
         frmWXText->text = help::manualText(*lang);
@@ -35,12 +36,16 @@ void frmWendax::mnuHistorie_Click() {
     const std::string entry = host_.inputBox({}, {});
     if (entry != upperCaseAscii(help::kHistoryAccessCode)) return;
     if (!frmWXText) frmWXText.emplace();
+    ++frmWXText->shownCount;
     frmWXText->caption = help::kHistoryCaption;
     frmWXText->text = help::historyText();
 }
 
 void frmWendax::mnuInfo_Click() {
-    if (frmWXInfo) return;  // already loaded: it keeps the texts it was loaded with
+    if (frmWXInfo) {  // already loaded: it keeps the texts it was loaded with
+        ++frmWXInfo->shownCount;
+        return;
+    }
     help::InfoWindow info;
     info.lblInfo = "RU6 Vostrel V " + VersionText;
     info.txtDank = help::kDesignPurposeSentence;
@@ -52,6 +57,7 @@ void frmWendax::mnuInfo_Click() {
     info.txtAdresse = help::contactAddress();
     info.cmdeMail = "eMail: " + std::string(help::kMailAddress);
     info.cmdInternet = "Internet: " + std::string(help::kWebAddress);
+    info.shownCount = 1;
     frmWXInfo = std::move(info);
 }
 

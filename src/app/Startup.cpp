@@ -78,6 +78,7 @@ void frmWendax::Form_Unload() {
     if (MenuChanged && !cboMenu.empty()) FileSaveAs();
     WriteSettings();
     frmWXInfo.reset();
+    frmWXCheck.reset();
     frmWXText.reset();
     std::error_code ignored;
     std::filesystem::current_path(ProgramFolder, ignored);

@@ -52,6 +52,7 @@ bool frmWendax::chooseMenuItem(std::string_view name) {
         {"mnuAnleitung", &frmWendax::mnuAnleitung_Click},
         {"mnuHistorie", &frmWendax::mnuHistorie_Click},
         {"mnuInfo", &frmWendax::mnuInfo_Click},
+        {"mnuECheck", &frmWendax::mnuECheck_Click},
     };
     if (const auto it = handlers.find(name); it != handlers.end()) (this->*(it->second))();
     return true;

@@ -80,7 +80,7 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
     menuBar_ = {
         {&mnuDatei, {&mnuDLaden, &mnuDSpeichern, &mnuLeer2, &mnuDMenuLoesch, &mnuLeer1, &mnuDEnde}},
         {&mnuBearbeiten, {&mnuBZeileLoesch, &mnuBZeileAendern}},
-        {&mnuButtons, {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard}},
+        {&mnuButtons, {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck}},
         {&mnuAnleitung, {}},
         {&mnuFrage, {&mnuInfo, &mnuHistorie}},
     };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Host.h"
+#include "app/MenuCheckWindow.h"
 #include "catalogue/ButtonField.h"
 #include "controls/Control.h"
 #include "controls/Language.h"
@@ -68,6 +69,7 @@ public:
     controls::MenuItem mnuEButtonSperren{"mnuEButtonSperren", "&Button Sperren", "F6"};
     controls::MenuItem mnuEPageAuto{"mnuEPageAuto", "&Auto-Ablauf", "F9"};
     controls::MenuItem mnuEStandard{"mnuEStandard", "&Standard Herstellen"};
+    controls::MenuItem mnuECheck{"mnuECheck", "Menü &prüfen", "F12"};
     controls::MenuItem mnuAnleitung{"mnuAnleitung", "&Anleitung"};
     controls::MenuItem mnuFrage{"mnuFrage", "&?"};
     controls::MenuItem mnuInfo{"mnuInfo", "&Info", "F8"};
@@ -80,6 +82,7 @@ public:
 
     std::optional<help::TextWindow> frmWXText;
     std::optional<help::InfoWindow> frmWXInfo;
+    std::optional<MenuCheckWindow> frmWXCheck;  // findings of the menu check
 
     // ---- Shared values --------------------------------------------------
     std::int16_t SelectedLine = 0;
@@ -159,6 +162,10 @@ public:
     void mnuInfo_Click();
     void cmdeMail_Click();     // button of the information window
     void cmdInternet_Click();  // button of the information window
+
+    // ---- Checking the menu ----------------------------------------------------
+    void mnuECheck_Click();
+    void chooseFinding(int row);  // selects the line the finding names
 
     // ---- Options ---------------------------------------------------------
     void mnuBHochformat_Click();

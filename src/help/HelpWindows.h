@@ -13,6 +13,9 @@ struct TextWindow {
 
     std::string caption = "RU6 Vostrel Anleitung";
     std::string text;
+    // Counts the commands that showed the window, so that a view can bring an
+    // open window to the front when it is chosen again.
+    int shownCount = 0;
     controls::Geometry txtWX = kTextBoxGeometry;
 
     // Lays out the text box after every size change of the window.
@@ -29,6 +32,7 @@ struct InfoWindow {
     std::string txtAdresse;
     std::string cmdeMail;     // caption of the mail button
     std::string cmdInternet;  // caption of the web button
+    int shownCount = 0;       // as for the text window
 };
 
 }  // namespace vostrel::help

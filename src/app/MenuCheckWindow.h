@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vostrel::app {
+
+// The list of what the menu check found, as the window shows it: one row per
+// finding in the interface language, and the document line each row names.
+struct MenuCheckWindow {
+    std::string caption;
+    std::vector<std::string> rows;
+    std::vector<int> lines;  // 0-based document index per row; -1 for the whole file
+    int shownCount = 0;
+};
+
+}  // namespace vostrel::app
