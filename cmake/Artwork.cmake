@@ -30,7 +30,7 @@ add_library(vostrel_artwork STATIC
   "${VOSTREL_ARTWORK_SOURCE_ROOT}/src/gui/Artwork.cpp"
   "${VOSTREL_ARTWORK_SOURCE_ROOT}/src/gui/Artwork.h")
 target_include_directories(vostrel_artwork PUBLIC "${VOSTREL_ARTWORK_SOURCE_ROOT}/src")
-target_link_libraries(vostrel_artwork PUBLIC Qt6::Widgets PRIVATE vostrel_options)
+target_link_libraries(vostrel_artwork PUBLIC Qt6::Widgets PRIVATE vostrel_core vostrel_options)
 # Artwork.h declares no QObject; spare it the moc run.
 set_target_properties(vostrel_artwork PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
 

@@ -1,9 +1,9 @@
-// The command table of Part 2.1: the 114 commands that the navigation software
+// The command table: the 114 commands that the navigation software
 // accepts as menu items, each with its German, English and French button label.
 //
 // The table is fixed and its order is binding: row k belongs to the command button
 // imgWXMenu(k + 1) and its caption lblWXMenu(k + 1). Buttons, the button-field
-// pages (Part 2.2) and menu building (Part 3.2, e.g. button 36 = next page,
+// pages and menu building (e.g. button 36 = next page,
 // button 37 = menu end) address commands by this index, so rows must never be
 // inserted, removed, re-sorted or moved. Rows 1 to 83 happen to be in alphabetical
 // order of the command; rows 84 to 114 were appended later in the order below.

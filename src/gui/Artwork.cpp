@@ -1,5 +1,7 @@
 #include "gui/Artwork.h"
 
+#include "catalogue/ButtonPages.h"
+
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -147,7 +149,7 @@ constexpr char16_t glyphCode(std::string_view name) {
 // ---------------------------------------------------------------------------------------------
 // What each command button shows: the glyph, and where one glyph serves several commands a small
 // badge (a second glyph, or a short text such as the SDK number) that tells them apart. Row k is
-// command button k + 1, in the order of the command table (Part 2.1).
+// command button k + 1, in the order of the command table.
 
 struct CommandArt {
     std::string_view command;  // for the reader; the command table is the authority
@@ -296,22 +298,6 @@ consteval bool allPicturesDistinct() {
     return true;
 }
 static_assert(allPicturesDistinct(), "two commands would get the same picture");
-
-// The button-field page of every command button (Part 2.2), by button index - 1.
-constexpr std::array<signed char, kCommandPictureCount> kButtonPage = {
-    2, 0, 0, 1, 1, 0, 2, 0, 2, 2,  // 1..10
-    2, 2, 2, 2, 0, 4, 4, 4, 4, 4,  // 11..20
-    4, 4, 0, 1, 3, 3, 3, 2, 0, 3,  // 21..30
-    0, 1, 3, 4, 0, 2, 2, 5, 0, 2,  // 31..40
-    1, 2, 1, 3, 3, 1, 2, 2, 1, 1,  // 41..50
-    0, 1, 1, 1, 1, 1, 1, 1, 1, 1,  // 51..60
-    2, 1, 0, 0, 3, 3, 3, 2, 3, 1,  // 61..70
-    3, 0, 0, 0, 0, 2, 4, 4, 4, 4,  // 71..80
-    4, 4, 4, 0, 3, 3, 3, 3, 5, 5,  // 81..90
-    5, 5, 5, 5, 5, 5, 5, 0, 3, 3,  // 91..100
-    6, 6, 6, 6, 6, 6, 6, 6, 6, 6,  // 101..110
-    6, 6, 6, 6,                    // 111..114
-};
 
 // One ink per page, so that a button's colour tells where it lives: driving blue, settings
 // teal, further settings and downloads purple, route display and SDK orange, help and traffic
@@ -674,7 +660,7 @@ QIcon programIcon() {
 }
 
 int buttonPage(int buttonIndex) {
-    return validIndex(buttonIndex) ? kButtonPage[std::size_t(buttonIndex - 1)] : -1;
+    return validIndex(buttonIndex) ? catalogue::cellOf(buttonIndex).page : -1;
 }
 
 QString commandIconName(int buttonIndex) {

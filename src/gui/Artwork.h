@@ -41,7 +41,7 @@ QIcon flagIcon(FlagLanguage language);
 // The program's icon, a navigation device showing a menu grid, at 16, 32, 48, 64 and 256 px.
 QIcon programIcon();
 
-// The button-field page (0..6) that holds command button `buttonIndex` (Part 2.2); -1 for an
+// The button-field page (0..6) that holds command button `buttonIndex`; -1 for an
 // index out of range.
 int buttonPage(int buttonIndex);
 

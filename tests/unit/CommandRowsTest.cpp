@@ -1,4 +1,4 @@
-// Data checks for the fixed command table of Part 2.1.
+// Data checks for the fixed command table.
 
 #include "catalogue/CommandRowData.h"
 
@@ -178,7 +178,7 @@ TEST(CommandRowsTest, LabelLengthsFitTheColumns) {
     EXPECT_EQ(longestFrench, 34u);
     EXPECT_EQ(utf8Length(kCommandRows[7].french), 34u) << "button 8 holds the longest French label";
 
-    // Exactly the labels named in Part 2.1 fill their 25 columns.
+    // Exactly the labels known to fill their 25 columns do.
     const std::set<std::pair<int, std::string>> expectedFullWidth = {
         {8, "English"},  {18, "German"}, {40, "German"}, {44, "German"},
         {48, "German"}, {58, "German"}, {59, "German"}, {62, "German"},
