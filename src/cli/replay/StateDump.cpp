@@ -11,12 +11,6 @@ namespace {
 
 using nlohmann::json;
 
-constexpr std::array<std::string_view, 17> kMenuNames = {
-    "mnuDatei",          "mnuDLaden",       "mnuDSpeichern",    "mnuDMenuLoesch", "mnuDEnde",
-    "mnuBearbeiten",     "mnuBZeileLoesch", "mnuBZeileAendern", "mnuButtons",     "mnuBHochformat",
-    "mnuEButtonSperren", "mnuEPageAuto",    "mnuEStandard",     "mnuAnleitung",   "mnuFrage",
-    "mnuInfo",           "mnuHistorie",
-};
 
 json scrollBar(const controls::ScrollBar& bar) {
     const auto& g = bar.geometry();
@@ -82,14 +76,12 @@ json vars(const app::frmWendax& form) {
 
 json menus(const app::frmWendax& form) {
     json out = json::object();
-    for (auto name : kMenuNames) {
-        const auto* item = form.findMenuItem(name);
-        out[std::string(name)] = item ? json{{"caption", item->caption()},
-                                             {"checked", item->checked()},
-                                             {"enabled", item->enabled()},
-                                             {"visible", item->visible()}}
-                                      : json(nullptr);
-    }
+    // Every named menu and item of the menu bar, separators excluded.
+    for (const auto* item : form.menuItems())
+        out[item->name()] = json{{"caption", item->caption()},
+                                 {"checked", item->checked()},
+                                 {"enabled", item->enabled()},
+                                 {"visible", item->visible()}};
     return out;
 }
 
