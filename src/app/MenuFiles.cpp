@@ -147,7 +147,7 @@ void frmWendax::markUsedCommands() {
         field.lblWXMenu[i].setBackColour(controls::Colour::window());
     for (int i = 1; i < cboMenu.count(); ++i) {
         const std::string& line = cboMenu.entry(i);
-        if (menu::isPageLineIgnoreCase(line) && menu::pageNumber(line) > 1) {
+        if (cboMenu.key(i) > 1 && menu::isPageLineIgnoreCase(line)) {
             field.lblWXMenu[kNextPageButton].setBackColour(controls::kLightPink);
             continue;
         }
@@ -159,7 +159,7 @@ void frmWendax::scanPageNumbers() {
     auto& bar = preview.HScroll1;
     bar.setMax(0);
     for (int i = 0; i < cboMenu.count(); ++i) {
-        const int v = menu::pageNumber(cboMenu.entry(i));
+        const int v = cboMenu.key(i);  // the page number, kept by the list for the preview
         if (v > bar.max()) {
             bar.setMax(v);
             preview.PreviewLastPage = static_cast<std::int16_t>(bar.max());

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "catalogue/ButtonPages.h"
@@ -45,6 +46,9 @@ public:
 
     int shownPage() const { return VScroll1.value(); }
     void setObserver(controls::ControlObserver* observer);
+
+private:
+    std::unordered_map<std::string, int> buttonByCommand_;  // upper-cased command -> button
 };
 
 }  // namespace vostrel::catalogue

@@ -40,8 +40,18 @@ public:
 
     std::function<void()> onClick;
 
+    // A small number derived from each entry when it is written, kept beside the
+    // entries so that a walk over a long list reads a compact array instead of
+    // every text. Setting the function computes it for the entries there are.
+    void setKeyFunction(std::function<int(const std::string&)> key);
+    int key(int index) const { return keys_[static_cast<std::size_t>(index)]; }
+
 private:
+    int keyOf(const std::string& text) const { return keyFunction_ ? keyFunction_(text) : 0; }
+
     std::vector<std::string> entries_;
+    std::vector<int> keys_;
+    std::function<int(const std::string&)> keyFunction_;
     int listIndex_ = -1;
     std::string text_;
 };

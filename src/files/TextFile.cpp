@@ -11,13 +11,22 @@ namespace vostrel::files {
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
+    std::FILE* in = std::fopen(path.c_str(), "rb");
     if (!in) return std::nullopt;
+    // Read in large blocks; the size is only a hint, the file may change meanwhile.
     std::string bytes;
     const auto size = std::filesystem::file_size(path, ec);
-    if (!ec) bytes.reserve(static_cast<std::size_t>(size));
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    bytes.resize(ec ? 0 : static_cast<std::size_t>(size));
+    std::size_t used = std::fread(bytes.data(), 1, bytes.size(), in);
+    char block[65536];
+    for (std::size_t n; used == bytes.size() && (n = std::fread(block, 1, sizeof block, in)) > 0;) {
+        bytes.append(block, n);
+        used = bytes.size();
+    }
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) return std::nullopt;
+    bytes.resize(used);
     return bytes;
 }
 

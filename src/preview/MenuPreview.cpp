@@ -1,5 +1,7 @@
 #include "preview/MenuPreview.h"
 
+#include "menu/LineSyntax.h"
+
 namespace vostrel::preview {
 
 namespace {
@@ -45,6 +47,12 @@ MenuPreview::MenuPreview() {
     lblMenuQ.setGeometry({120, 240, 3615, 375});
     HScroll1.initialise(1, 32767, 1, 1, 2);
     HScroll1.setGeometry({7185, 4350, 2415, 255});
+}
+
+void MenuPreview::setSources(PreviewSources sources) {
+    sources_ = sources;
+    if (sources_.document)
+        sources_.document->setKeyFunction([](const std::string& line) { return menu::pageNumber(line); });
 }
 
 void MenuPreview::setObserver(controls::ControlObserver* observer) {

@@ -17,7 +17,9 @@ inline constexpr int kPlaceCount = 6;
 
 // What the preview reads but does not own.
 struct PreviewSources {
-    const controls::ListBox* document = nullptr;      // the menu lines
+    // The menu lines. The preview keeps the page number of every line as the
+    // list's key, so it needs to set the list's key function.
+    controls::ListBox* document = nullptr;
     const controls::ListBox* commandTable = nullptr;  // rows of the command table
     const std::array<controls::Image, 115>* commandButtons = nullptr;
     const controls::LanguageFlags* language = nullptr;
@@ -50,7 +52,7 @@ public:
     bool SkipPreviewScroll = false;
     std::string PreviewCommand;
 
-    void setSources(PreviewSources sources) { sources_ = sources; }
+    void setSources(PreviewSources sources);
     void setObserver(controls::ControlObserver* observer);
 
     // Show one frame, hide the other, and move the scroll bar and the

@@ -52,8 +52,9 @@ void MenuPreview::RenderPreview() {
     for (int i = 1; i < document.count(); ++i) {
         const std::string& line = document.entry(i);
         // Most lines are items whose characters 19-20 read no number; only a
-        // number makes the length worth counting.
-        const int number = menu::pageNumber(line);
+        // number makes the length worth counting. The list keeps that number
+        // beside each line, so the walk reads a compact array.
+        const int number = document.key(i);
         if (number == 0 && !found) continue;
         const LineShape shape{number == 0 ? 0 : static_cast<int>(text::charLength(line)), number};
         if (shape.number != 0 && shape.number >= PreviewPage && shape.length >= 21) {
