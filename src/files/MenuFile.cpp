@@ -1,15 +1,33 @@
 #include "files/MenuFile.h"
 
+#include <algorithm>
+
+#include "files/MappedFile.h"
+
 #include "files/TextFile.h"
 #include "files/Windows1252.h"
 
 namespace vostrel::files {
 
 std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path& file) {
-    const auto bytes = readFileBytes(file);
+    const auto bytes = MappedFile::open(file);
     if (!bytes) return std::nullopt;
-    // Windows-1252 keeps CR and LF as they are, so decoding first splits the same.
-    return splitLines(decodeWindows1252(*bytes));
+    // Each line is decoded straight into its own string: a million-line menu
+    // then needs no second copy of the whole text.
+    const std::string_view text = bytes->view();
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto lf = text.find('\n', start);
+        const auto stop = lf == std::string_view::npos ? text.size() : lf;
+        auto end = stop;
+        if (lf != std::string_view::npos && end > start && text[end - 1] == '\r') --end;
+        appendDecodedWindows1252(text.substr(start, end - start), lines.emplace_back());
+        if (lf == std::string_view::npos) break;
+        start = lf + 1;
+    }
+    return lines;
 }
 
 int firstUnencodableLine(const std::vector<std::string>& lines) {
@@ -20,7 +38,10 @@ int firstUnencodableLine(const std::vector<std::string>& lines) {
 
 bool writeMenuFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
                    std::string& error) {
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
     std::string bytes;
+    bytes.reserve(size);  // one allocation; encoding never grows a line
     for (const auto& line : lines) {
         if (!appendEncodedWindows1252(line, bytes)) {
             error = "unencodable character";
