@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "files/MappedFile.h"
+#include "files/FileBuffer.h"
 
 #include "files/TextFile.h"
 #include "files/Windows1252.h"
@@ -10,7 +10,7 @@
 namespace vostrel::files {
 
 std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path& file) {
-    const auto bytes = MappedFile::open(file);
+    const auto bytes = FileBuffer::read(file);
     if (!bytes) return std::nullopt;
     // Each line is decoded straight into its own string: a million-line menu
     // then needs no second copy of the whole text.
