@@ -5,7 +5,7 @@
 #include <QDebug>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -13,7 +13,9 @@
 #include <algorithm>
 #include <exception>
 
+#include "gui/CheckWindow.h"
 #include "gui/InfoWindow.h"
+#include "gui/ListBoxModel.h"
 #include "gui/QtHost.h"
 #include "gui/TextWindow.h"
 
@@ -49,6 +51,7 @@ MainWindow::~MainWindow() {
     // The secondary windows have no parent to take them along.
     delete textWindow_.data();
     delete infoWindow_.data();
+    delete checkWindow_.data();
 }
 
 bool MainWindow::forward(const std::function<void()>& handler, const controls::Control* echo) {
@@ -117,56 +120,90 @@ QWidget* MainWindow::textWindow() const { return textWindow_.data(); }
 
 QWidget* MainWindow::infoWindow() const { return infoWindow_.data(); }
 
+QWidget* MainWindow::checkWindow() const { return checkWindow_.data(); }
+
 // ---- Observer --------------------------------------------------------------
 
 void MainWindow::controlChanged(const controls::Control& control) { changed_.insert(&control); }
 
-void MainWindow::listInserted(const controls::ListBox& list, int index) {
-    auto it = lists_.find(&list);
-    if (it == lists_.end()) return;
-    if (!it->second.rebuild)
-        it->second.pending.push_back({RowChange::Kind::Insert, index, QString::fromStdString(list.entry(index))});
+ListBoxModel* MainWindow::modelOf(const controls::ListBox& list) const {
+    const auto it = lists_.find(&list);
+    return it == lists_.end() ? nullptr : it->second;
+}
+
+void MainWindow::noteListChanged(const controls::ListBox& list) {
     if (std::find(changedLists_.begin(), changedLists_.end(), &list) == changedLists_.end())
         changedLists_.push_back(&list);
+}
+
+void MainWindow::listInserted(const controls::ListBox& list, int index) {
+    if (ListBoxModel* model = modelOf(list)) {
+        model->noteInserted(index);
+        noteListChanged(list);
+    }
 }
 
 void MainWindow::listRemoved(const controls::ListBox& list, int index) {
-    auto it = lists_.find(&list);
-    if (it == lists_.end()) return;
-    if (!it->second.rebuild) it->second.pending.push_back({RowChange::Kind::Remove, index, {}});
-    if (std::find(changedLists_.begin(), changedLists_.end(), &list) == changedLists_.end())
-        changedLists_.push_back(&list);
+    if (ListBoxModel* model = modelOf(list)) {
+        model->noteRemoved(index);
+        noteListChanged(list);
+    }
 }
 
 void MainWindow::listChanged(const controls::ListBox& list, int index) {
-    auto it = lists_.find(&list);
-    if (it == lists_.end()) return;
-    if (!it->second.rebuild)
-        it->second.pending.push_back({RowChange::Kind::Change, index, QString::fromStdString(list.entry(index))});
-    if (std::find(changedLists_.begin(), changedLists_.end(), &list) == changedLists_.end())
-        changedLists_.push_back(&list);
+    if (ListBoxModel* model = modelOf(list)) {
+        model->noteChanged(index);
+        noteListChanged(list);
+    }
 }
 
 void MainWindow::listCleared(const controls::ListBox& list) {
-    auto it = lists_.find(&list);
-    if (it == lists_.end()) return;
-    // Whatever came before is void, and whatever follows is already in the
-    // model's entries: the widget is filled from them once at the next sync.
-    it->second.rebuild = true;
-    it->second.pending.clear();
-    if (std::find(changedLists_.begin(), changedLists_.end(), &list) == changedLists_.end())
-        changedLists_.push_back(&list);
+    if (ListBoxModel* model = modelOf(list)) {
+        model->noteReplaced();
+        noteListChanged(list);
+    }
 }
 
 // ---- Sync ------------------------------------------------------------------
 
+namespace {
+
+// Shows a secondary window's model, opening the window the first time, and
+// brings it to the front when the user chose its command again while it was
+// open (the model counts those choices).
+template <class Window, class Model>
+void followWindow(QPointer<Window>& window, const Model& model, int& seenCount,
+                  const std::function<void()>& open) {
+    if (!window) {
+        open();
+        seenCount = model.shownCount;
+    }
+    window->mirror(model);
+    if (model.shownCount != seenCount) {
+        seenCount = model.shownCount;
+        if (window->isMinimized()) window->showNormal();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+template <class Window>
+void discardWindow(QPointer<Window>& window) {
+    if (!window) return;
+    window->discard();
+    window = nullptr;
+}
+
+}  // namespace
+
 void MainWindow::syncChanges() {
     if (syncing_) return;
     syncing_ = true;
-    // Rows first: Qt moves a list's current row along with inserted and removed
-    // rows on its own, so the current index is set after them, from the model
-    // (which reports its index whenever rows before or at it come or go).
-    for (const controls::ListBox* list : changedLists_) syncList(*list);
+    // Rows first: the view moves its current row along with inserted and
+    // removed rows on its own, so the current index is set after them, from
+    // the model (which reports its index whenever rows before or at it come
+    // or go).
+    for (const controls::ListBox* list : changedLists_) lists_.at(list)->apply();
     changedLists_.clear();
     const auto changed = std::move(changed_);
     changed_.clear();
@@ -177,22 +214,15 @@ void MainWindow::syncChanges() {
 }
 
 void MainWindow::syncSecondaryWindows() {
-    // The help windows are plain values in the core with no one to report
+    // The secondary windows are plain values in the core with no one to report
     // their changes; they are small, so they are compared at every sync.
-    if (form_->frmWXText) {
-        if (!textWindow_) openTextWindow();
-        textWindow_->mirror(*form_->frmWXText);
-    } else if (textWindow_) {
-        textWindow_->discard();
-        textWindow_ = nullptr;
-    }
-    if (form_->frmWXInfo) {
-        if (!infoWindow_) openInfoWindow();
-        infoWindow_->mirror(*form_->frmWXInfo);
-    } else if (infoWindow_) {
-        infoWindow_->discard();
-        infoWindow_ = nullptr;
-    }
+    if (form_->frmWXText) followWindow(textWindow_, *form_->frmWXText, textShown_, [this] { openTextWindow(); });
+    else discardWindow(textWindow_);
+    if (form_->frmWXInfo) followWindow(infoWindow_, *form_->frmWXInfo, infoShown_, [this] { openInfoWindow(); });
+    else discardWindow(infoWindow_);
+    if (form_->frmWXCheck)
+        followWindow(checkWindow_, *form_->frmWXCheck, checkShown_, [this] { openCheckWindow(); });
+    else discardWindow(checkWindow_);
 }
 
 void MainWindow::openTextWindow() {
@@ -220,37 +250,18 @@ void MainWindow::openInfoWindow() {
     infoWindow_->show();
 }
 
-void MainWindow::syncList(const controls::ListBox& list) {
-    ListMirror& mirror = lists_.at(&list);
-    QListWidget* widget = mirror.widget;
-    const QSignalBlocker block(widget);
-    if (mirror.rebuild) {
-        QStringList rows;
-        rows.reserve(list.count());
-        for (const std::string& entry : list.entries()) rows << QString::fromStdString(entry);
-        widget->clear();
-        widget->addItems(rows);
-    } else {
-        for (const RowChange& change : mirror.pending) {
-            switch (change.kind) {
-                case RowChange::Kind::Insert: widget->insertItem(change.index, change.text); break;
-                case RowChange::Kind::Remove: delete widget->takeItem(change.index); break;
-                case RowChange::Kind::Change:
-                    if (QListWidgetItem* item = widget->item(change.index)) item->setText(change.text);
-                    break;
-            }
-        }
-    }
-    mirror.pending.clear();
-    mirror.rebuild = false;
+void MainWindow::openCheckWindow() {
+    checkWindow_ = new CheckWindow;
+    checkWindow_->onUserClose = [this] { return forward([this] { form_->frmWXCheck.reset(); }); };
+    checkWindow_->onChoose = [this](int row) { forward([this, row] { form_->chooseFinding(row); }, &form_->cboMenu); };
+    checkWindow_->mirror(*form_->frmWXCheck);
+    checkWindow_->show();
 }
 
 void MainWindow::mirrorAll() {
-    for (auto& [list, mirror] : lists_) {
-        mirror.rebuild = true;
-        mirror.pending.clear();
-        if (std::find(changedLists_.begin(), changedLists_.end(), list) == changedLists_.end())
-            changedLists_.push_back(list);
+    for (auto& [list, model] : lists_) {
+        model->noteReplaced();
+        noteListChanged(*list);
     }
     for (const auto& [control, mirror] : mirrors_) changed_.insert(control);
     syncChanges();

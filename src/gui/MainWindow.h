@@ -14,12 +14,14 @@
 
 class QAction;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QScrollBar;
 
 namespace vostrel::gui {
 
+class CheckWindow;
 class InfoWindow;
+class ListBoxModel;
 class QtHost;
 class TextWindow;
 
@@ -50,6 +52,7 @@ public:
     // models exist; null otherwise.
     QWidget* textWindow() const;
     QWidget* infoWindow() const;
+    QWidget* checkWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,42 +82,40 @@ private:
     void buildMenuBar();
     QWidget* bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn = {},
                   bool paintsBackColour = false);
-    void bindList(controls::ListBox& list, QListWidget* widget, QWidget* frame, QLineEdit* edit);
+    // Shows `list` in `view` through a model that reads the core's entries.
+    void bindList(controls::ListBox& list, QListView* view, QWidget* frame, QLineEdit* edit);
     void bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget);
     void applyFormGeometry();
 
     // Mirroring (MainWindow.cpp).
     void mirrorAll();
-    void syncList(const controls::ListBox& list);
+    ListBoxModel* modelOf(const controls::ListBox& list) const;
+    void noteListChanged(const controls::ListBox& list);
     // The secondary windows exist exactly while their models do.
     void syncSecondaryWindows();
     void openTextWindow();
     void openInfoWindow();
-
-    struct RowChange {
-        enum class Kind { Insert, Remove, Change } kind;
-        int index;
-        QString text;
-    };
-    struct ListMirror {
-        QListWidget* widget = nullptr;
-        std::vector<RowChange> pending;
-        bool rebuild = false;
-    };
+    void openCheckWindow();
 
     std::unique_ptr<QtHost> ownHost_;
     std::unique_ptr<app::frmWendax> form_;
     QWidget* client_ = nullptr;
     QLineEdit* menuEdit_ = nullptr;
-    QListWidget* menuList_ = nullptr;
+    QListView* menuList_ = nullptr;
     QScrollBar* lineScroll_ = nullptr;  // VScroll2
     // Top-level windows of their own, so that the main window does not keep
     // them on top of itself; they are deleted when their models go.
     QPointer<TextWindow> textWindow_;
     QPointer<InfoWindow> infoWindow_;
+    QPointer<CheckWindow> checkWindow_;
+    // The models' shownCount as last seen: a rise means the user chose the
+    // command again while the window was open, and it comes to the front.
+    int textShown_ = 0;
+    int infoShown_ = 0;
+    int checkShown_ = 0;
 
     std::unordered_map<const controls::Control*, std::function<void()>> mirrors_;
-    std::unordered_map<const controls::ListBox*, ListMirror> lists_;
+    std::unordered_map<const controls::ListBox*, ListBoxModel*> lists_;
     std::unordered_set<const controls::Control*> changed_;
     std::vector<const controls::ListBox*> changedLists_;
 

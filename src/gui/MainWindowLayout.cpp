@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -16,6 +16,7 @@
 #include "gui/Artwork.h"
 #include "gui/CaptionLabel.h"
 #include "gui/ControlWidgets.h"
+#include "gui/ListBoxModel.h"
 #include "gui/MainWindow.h"
 #include "gui/QtHost.h"
 
@@ -194,19 +195,21 @@ void MainWindow::buildControlArea(QWidget* client) {
     layout->setSpacing(0);
     menuEdit_ = new QLineEdit(menuBox);
     menuEdit_->setObjectName(QStringLiteral("cboMenu_edit"));
-    menuList_ = new QListWidget(menuBox);
+    menuList_ = new QListView(menuBox);
     menuList_->setObjectName(QStringLiteral("cboMenu_list"));
-    menuList_->setUniformItemSizes(true);  // keeps a 10,000-line document cheap to lay out
     layout->addWidget(menuEdit_);
     layout->addWidget(menuList_);
     bindList(form_->cboMenu, menuList_, menuBox, menuEdit_);
     menuList_->viewport()->installEventFilter(this);
     menuEdit_->installEventFilter(this);
-    connect(menuList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        // A mouse press also moves the current row; its click follows on release.
-        if (!listMouseDown_ && row >= 0) forward([this, row] { form_->userSelectsLine(row); }, &form_->cboMenu);
-    });
-    connect(menuList_, &QListWidget::clicked, this, [this](const QModelIndex& index) {
+    connect(menuList_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                // A mouse press also moves the current row; its click follows on release.
+                const int row = current.row();
+                if (!listMouseDown_ && row >= 0)
+                    forward([this, row] { form_->userSelectsLine(row); }, &form_->cboMenu);
+            });
+    connect(menuList_, &QListView::clicked, this, [this](const QModelIndex& index) {
         const int row = index.row();
         forward([this, row] { form_->userSelectsLine(row); }, &form_->cboMenu);
     });
@@ -232,9 +235,9 @@ void MainWindow::buildControlArea(QWidget* client) {
 
     // The settings lines and the command table are lists of the window too,
     // never shown but mirrored like the others.
-    auto* settings = new QListWidget(client);
+    auto* settings = new QListView(client);
     bindList(form_->cboWXIni, settings, settings, nullptr);
-    auto* commands = new QListWidget(client);
+    auto* commands = new QListView(client);
     commands->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     bindList(form_->cboSprachen, commands, commands, nullptr);
 }
@@ -282,16 +285,26 @@ void MainWindow::bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget) {
     });
 }
 
-void MainWindow::bindList(controls::ListBox& list, QListWidget* widget, QWidget* frame, QLineEdit* edit) {
-    lists_[&list].widget = widget;
-    bind(list, frame, [widget, edit, &list] {
-        const QSignalBlocker blockList(widget);
+void MainWindow::bindList(controls::ListBox& list, QListView* view, QWidget* frame, QLineEdit* edit) {
+    auto* model = new ListBoxModel(list, view);
+    lists_[&list] = model;
+    view->setModel(model);
+    // Every row is one line of the same font: the view can place any row by
+    // arithmetic instead of measuring a million of them.
+    view->setUniformItemSizes(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    bind(list, frame, [view, model, edit, &list] {
+        // The selection model's signals still reach the view, which repaints
+        // the rows concerned; the window's own slot on them runs into the
+        // sync in progress and forwards nothing.
+        QItemSelectionModel* selection = view->selectionModel();
         if (list.listIndex() < 0) {
-            widget->setCurrentItem(nullptr);
-            widget->clearSelection();
-        } else if (widget->currentRow() != list.listIndex() || !widget->currentItem()->isSelected()) {
-            widget->setCurrentRow(list.listIndex());
-            widget->scrollToItem(widget->currentItem());
+            selection->clear();
+        } else if (const QModelIndex row = model->index(list.listIndex());
+                   selection->currentIndex() != row || !selection->isSelected(row)) {
+            selection->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
+            view->scrollTo(row);
         }
         if (edit) {
             const QSignalBlocker blockEdit(edit);

@@ -53,6 +53,8 @@ private slots:
     void shutDownClosesBothWindows();
     void infoButtonsHandTheirAddressToTheHost_data();
     void infoButtonsHandTheirAddressToTheHost();
+    void choosingAnOpenWindowAgainBringsItToTheFront_data();
+    void choosingAnOpenWindowAgainBringsItToTheFront();
 
 private:
     void choose(const char* item) { window->findChild<QAction*>(QString::fromUtf8(item))->trigger(); }
@@ -232,6 +234,36 @@ void HelpWindowsTest::infoButtonsHandTheirAddressToTheHost() {
     QTest::mouseClick(infoChild<QPushButton>(qPrintable(button)), Qt::LeftButton);
     QCOMPARE(host->urls.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(host->urls.front()), url);
+}
+
+void HelpWindowsTest::choosingAnOpenWindowAgainBringsItToTheFront_data() {
+    using Secondary = std::function<QWidget*(gui::MainWindow&)>;
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<Secondary>("secondary");
+    QTest::newRow("manual") << "mnuAnleitung" << Secondary([](gui::MainWindow& w) { return w.textWindow(); });
+    QTest::newRow("info") << "mnuInfo" << Secondary([](gui::MainWindow& w) { return w.infoWindow(); });
+    QTest::newRow("check") << "mnuECheck" << Secondary([](gui::MainWindow& w) { return w.checkWindow(); });
+}
+
+void HelpWindowsTest::choosingAnOpenWindowAgainBringsItToTheFront() {
+    QFETCH(QString, item);
+    QFETCH(std::function<QWidget*(gui::MainWindow&)>, secondary);
+    choose(qPrintable(item));
+    QWidget* other = secondary(*window);
+    QVERIFY(other);
+    QVERIFY(QTest::qWaitForWindowExposed(other));
+
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    // Other events of the main window leave the secondary window behind it.
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::activeWindow(), window.get());
+
+    choose(qPrintable(item));
+    QCOMPARE(secondary(*window), other);
+    QVERIFY(QTest::qWaitForWindowActive(other));
+    QCOMPARE(QApplication::activeWindow(), other);
 }
 
 QTEST_MAIN(HelpWindowsTest)

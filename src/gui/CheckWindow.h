@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/MenuCheckWindow.h"
+
+class QListWidget;
+class QListWidgetItem;
+
+namespace vostrel::gui {
+
+// The findings of the menu check: a top-level window over the core's
+// app::MenuCheckWindow, one row per finding. Choosing a row asks the core to
+// select the line it names; the window itself changes nothing.
+class CheckWindow : public QWidget {
+    Q_OBJECT
+public:
+    CheckWindow();
+
+    // A row was clicked or activated with the keyboard.
+    std::function<void(int row)> onChoose;
+    // As for the text window: false keeps the window open.
+    std::function<bool()> onUserClose;
+
+    // Shows caption and rows of `model`. Unchanged rows are left alone, so the
+    // user keeps the selected finding and the scroll position.
+    void mirror(const app::MenuCheckWindow& model);
+    void discard();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void choose(QListWidgetItem* item);
+
+    QListWidget* findings_ = nullptr;  // lstFindings
+    std::vector<std::string> shownRows_;
+    bool discarding_ = false;
+};
+
+// How serious a finding row is, read from the severity word the core put
+// into it in any interface language ("Zeile 3: Fehler: ..."); rows that name
+// neither (the all-clear row) are Plain.
+enum class FindingKind { Error, Warning, Plain };
+FindingKind findingKind(const std::string& row);
+
+}  // namespace vostrel::gui

@@ -1,0 +1,81 @@
+#include "gui/ListBoxModel.h"
+
+namespace vostrel::gui {
+
+namespace {
+
+// Beyond this many noted changes a single reset is cheaper for the view than
+// replaying them row by row, and the view loses nothing worth keeping: the
+// current row is set from the model after every sync anyway.
+constexpr std::size_t kMostReplayedChanges = 4096;
+
+}  // namespace
+
+ListBoxModel::ListBoxModel(const controls::ListBox& list, QObject* parent)
+    : QAbstractListModel(parent), list_(list), rows_(list.count()) {}
+
+int ListBoxModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
+    // Between a change in the core and apply() the view may still paint (a
+    // message box in the middle of a handler), so a row it knows may be gone.
+    if (role != Qt::DisplayRole || !index.isValid() || !list_.validIndex(index.row())) return {};
+    return QString::fromStdString(list_.entry(index.row()));
+}
+
+Qt::ItemFlags ListBoxModel::flags(const QModelIndex& index) const {
+    // Selectable but never editable in place: typing goes through the edit line.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren
+                           : Qt::NoItemFlags;
+}
+
+void ListBoxModel::noteInserted(int row) {
+    if (!reset_) pending_.push_back({Kind::Insert, row});
+}
+
+void ListBoxModel::noteRemoved(int row) {
+    if (!reset_) pending_.push_back({Kind::Remove, row});
+}
+
+void ListBoxModel::noteChanged(int row) {
+    if (!reset_) pending_.push_back({Kind::Change, row});
+}
+
+void ListBoxModel::noteReplaced() {
+    reset_ = true;
+    pending_.clear();
+}
+
+void ListBoxModel::apply() {
+    if (reset_ || pending_.size() > kMostReplayedChanges) {
+        beginResetModel();
+        rows_ = list_.count();
+        endResetModel();
+    } else {
+        for (const Change& change : pending_) {
+            switch (change.kind) {
+                case Kind::Insert:
+                    beginInsertRows({}, change.row, change.row);
+                    ++rows_;
+                    endInsertRows();
+                    break;
+                case Kind::Remove:
+                    beginRemoveRows({}, change.row, change.row);
+                    --rows_;
+                    endRemoveRows();
+                    break;
+                case Kind::Change: {
+                    const QModelIndex at = index(change.row);
+                    emit dataChanged(at, at, {Qt::DisplayRole});
+                    break;
+                }
+            }
+        }
+    }
+    pending_.clear();
+    reset_ = false;
+}
+
+}  // namespace vostrel::gui

@@ -1,0 +1,263 @@
+// The findings of the menu check as a real window: it opens from the Extras
+// menu and F12, shows the core's rows, and choosing a finding selects its line
+// in the main window's list without touching the document.
+#include <QAction>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "app/Host.h"
+#include "check/Finding.h"
+#include "gui/CheckWindow.h"
+#include "gui/MainWindow.h"
+
+using namespace vostrel;
+
+namespace {
+
+class ScriptedHost : public app::Host {
+public:
+    app::Answer messageBox(const app::MessageRequest& request) override {
+        ++messages;
+        return request.buttons == app::MessageButtons::YesNo ? app::Answer::No : app::Answer::Ok;
+    }
+    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::string inputBox(const std::string&, const std::string&) override { return {}; }
+    void openUrl(const std::string&) override {}
+    int messages = 0;
+};
+
+// A hand-edited menu with a blank after the last "|" (line 3) and an empty
+// line (line 4); the check names both.
+const std::vector<std::string> kFaultyMenu = {
+    "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|",
+    "MENUITEM|TASK_NAVIGATE_TO| ", "", "MENUITEM|TASK_PAGE1|"};
+
+void deleteDiscardedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int selectedMainRow(const QListView* list) {
+    const QModelIndex current = list->currentIndex();
+    return current.isValid() && list->selectionModel()->isSelected(current) ? current.row() : -1;
+}
+
+}  // namespace
+
+class CheckWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void menuItemAndF12OpenOneWindow_data();
+    void menuItemAndF12OpenOneWindow();
+    void rowsFollowTheModel();
+    void choosingAFindingSelectsItsLine_data();
+    void choosingAFindingSelectsItsLine();
+    void allClearRowSelectsNothing();
+    void userCloseResetsTheModelAndResetClosesTheWindow();
+    void severityIsReadInEveryLanguage();
+
+private:
+    void check() { window->findChild<QAction*>(QStringLiteral("mnuECheck"))->trigger(); }
+    QListWidget* findings() const {
+        return window->checkWindow()
+                   ? window->checkWindow()->findChild<QListWidget*>(QStringLiteral("lstFindings"))
+                   : nullptr;
+    }
+    void loadFaultyMenu() {
+        window->form().cboMenu.assignAll(kFaultyMenu);
+        window->syncChanges();
+    }
+
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<ScriptedHost> host;
+    std::unique_ptr<gui::MainWindow> window;
+};
+
+void CheckWindowTest::init() {
+    folder = std::make_unique<QTemporaryDir>();
+    host = std::make_unique<ScriptedHost>();
+    window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void CheckWindowTest::cleanup() {
+    window.reset();
+    deleteDiscardedWindows();
+    host.reset();
+    folder.reset();
+}
+
+void CheckWindowTest::menuItemAndF12OpenOneWindow_data() {
+    using Open = std::function<void(gui::MainWindow&)>;
+    QTest::addColumn<Open>("open");
+    QTest::newRow("menu item") << Open(
+        [](gui::MainWindow& w) { w.findChild<QAction*>(QStringLiteral("mnuECheck"))->trigger(); });
+    QTest::newRow("F12") << Open([](gui::MainWindow& w) {
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_F12);
+    });
+}
+
+void CheckWindowTest::menuItemAndF12OpenOneWindow() {
+    QFETCH(std::function<void(gui::MainWindow&)>, open);
+    QVERIFY(!window->checkWindow());
+    open(*window);
+    QPointer<QWidget> first = window->checkWindow();
+    QVERIFY(window->form().frmWXCheck);
+    QVERIFY(first && first->isVisible());
+    QCOMPARE(first->objectName(), QStringLiteral("frmWXCheck"));
+    QCOMPARE(first->windowTitle(), QString::fromStdString(window->form().frmWXCheck->caption));
+    QCOMPARE(first->windowTitle(), QStringLiteral("Menü prüfen"));
+
+    // Choosing it again keeps the one window.
+    open(*window);
+    QCOMPARE(window->checkWindow(), first.data());
+    int shown = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("frmWXCheck") && top->isVisible()) ++shown;
+    QCOMPARE(shown, 1);
+}
+
+void CheckWindowTest::rowsFollowTheModel() {
+    loadFaultyMenu();
+    check();
+    auto compareRows = [this] {
+        const app::MenuCheckWindow& model = *window->form().frmWXCheck;
+        QCOMPARE(findings()->count(), static_cast<int>(model.rows.size()));
+        for (int i = 0; i < findings()->count(); ++i)
+            QCOMPARE(findings()->item(i)->text(),
+                     QString::fromStdString(model.rows[static_cast<std::size_t>(i)]));
+    };
+    compareRows();
+    QCOMPARE(findings()->count(), 2);
+    QVERIFY(findings()->item(0)->text().startsWith(QStringLiteral("Zeile 3: Fehler: ")));
+
+    // Fixing the document and checking again refills the open window; in
+    // English the rows come in English.
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdWXButton_5")), Qt::LeftButton);
+    window->form().cboMenu.replace(2, "MENUITEM|TASK_NAVIGATE_TO|");
+    window->syncChanges();
+    check();
+    compareRows();
+    QCOMPARE(findings()->count(), 1);
+    QVERIFY(findings()->item(0)->text().startsWith(QStringLiteral("Line 4: error: ")));
+    QCOMPARE(window->checkWindow()->windowTitle(), QStringLiteral("Check menu"));
+}
+
+void CheckWindowTest::choosingAFindingSelectsItsLine_data() {
+    using Choose = std::function<void(QListWidget&, int)>;
+    QTest::addColumn<Choose>("choose");
+    QTest::newRow("click") << Choose([](QListWidget& list, int row) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualItemRect(list.item(row)).center());
+    });
+    QTest::newRow("Enter") << Choose([](QListWidget& list, int row) {
+        list.setCurrentRow(row);
+        QTest::keyClick(&list, Qt::Key_Return);
+    });
+}
+
+void CheckWindowTest::choosingAFindingSelectsItsLine() {
+    QFETCH(std::function<void(QListWidget&, int)>, choose);
+    loadFaultyMenu();
+    check();
+    auto* mainList = window->findChild<QListView*>(QStringLiteral("cboMenu_list"));
+    const std::vector<std::string> before = window->form().cboMenu.entries();
+    const bool changedBefore = window->form().MenuChanged;
+    const app::MenuCheckWindow model = *window->form().frmWXCheck;
+    QVERIFY(model.rows.size() >= 2);
+
+    // Each finding in turn, and the first once more after the second.
+    for (const int row : {0, 1, 0}) {
+        const int line = model.lines[static_cast<std::size_t>(row)];
+        QVERIFY(line >= 0);
+        choose(*findings(), row);
+        QCOMPARE(window->form().cboMenu.listIndex(), line);
+        QCOMPARE(selectedMainRow(mainList), line);
+        QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("cboMenu_edit"))->text(),
+                 QString::fromStdString(before[static_cast<std::size_t>(line)]));
+    }
+    QCOMPARE(window->form().cboMenu.entries(), before);
+    QCOMPARE(window->form().MenuChanged, changedBefore);
+    QCOMPARE(host->messages, 0);
+    QVERIFY(window->checkWindow());  // choosing leaves the findings open
+}
+
+void CheckWindowTest::allClearRowSelectsNothing() {
+    window->form().cboMenu.assignAll({"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
+                                      "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|",
+                                      "MENUITEM|TASK_NAVIGATE_TO|", "MENUITEM|TASK_PAGE1|"});
+    window->syncChanges();
+    check();
+    QCOMPARE(findings()->count(), 1);
+    QCOMPARE(window->form().frmWXCheck->lines.front(), -1);
+    QCOMPARE(window->form().cboMenu.listIndex(), -1);
+    QTest::mouseClick(findings()->viewport(), Qt::LeftButton, {},
+                      findings()->visualItemRect(findings()->item(0)).center());
+    QCOMPARE(window->form().cboMenu.listIndex(), -1);
+}
+
+void CheckWindowTest::userCloseResetsTheModelAndResetClosesTheWindow() {
+    check();
+    QPointer<QWidget> first = window->checkWindow();
+    QVERIFY(first->close());
+    QVERIFY(!window->form().frmWXCheck);
+    QVERIFY(!window->checkWindow());
+    deleteDiscardedWindows();
+    QVERIFY(!first);
+
+    // Shutting down resets the model in the core; the window goes with it.
+    check();
+    QPointer<QWidget> second = window->checkWindow();
+    QVERIFY(second && second->isVisible());
+    window->close();
+    QVERIFY(!window->form().frmWXCheck);
+    QVERIFY(!second->isVisible());
+    deleteDiscardedWindows();
+    QVERIFY(!second);
+}
+
+void CheckWindowTest::severityIsReadInEveryLanguage() {
+    using check::Language;
+    using check::Severity;
+    struct Case {
+        Severity severity;
+        Language language;
+        gui::FindingKind expected;
+    };
+    const Case cases[] = {
+        {Severity::Error, Language::German, gui::FindingKind::Error},
+        {Severity::Error, Language::English, gui::FindingKind::Error},
+        {Severity::Error, Language::French, gui::FindingKind::Error},
+        {Severity::Warning, Language::German, gui::FindingKind::Warning},
+        {Severity::Warning, Language::English, gui::FindingKind::Warning},
+        {Severity::Warning, Language::French, gui::FindingKind::Warning},
+    };
+    for (const Case& c : cases) {
+        const std::string word(check::severityWord(c.severity, c.language));
+        const std::string row = "Zeile 7: " + word + ": Text [rule]";
+        QVERIFY2(gui::findingKind(row) == c.expected, row.c_str());
+        // A message that quotes the other severity does not change the row's.
+        const Severity other = c.severity == Severity::Error ? Severity::Warning : Severity::Error;
+        const std::string quoting =
+            row + " (x: " + std::string(check::severityWord(other, c.language)) + ": y)";
+        QVERIFY2(gui::findingKind(quoting) == c.expected, quoting.c_str());
+    }
+    QVERIFY(gui::findingKind("Keine Fehler gefunden.") == gui::FindingKind::Plain);
+    QVERIFY(gui::findingKind("No faults found.") == gui::FindingKind::Plain);
+}
+
+QTEST_MAIN(CheckWindowTest)
+#include "CheckWindowTest.moc"

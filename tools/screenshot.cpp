@@ -1,0 +1,171 @@
+// Writes the README's picture of the editor: a three-page German menu built
+// click by click through the real window, grabbed to a PNG.
+//
+//   vostrel-screenshot OUTPUT.png [--scale 2]
+//
+// --scale sets QT_SCALE_FACTOR before the application starts, so the window
+// draws itself (and its pictures) for a high-dpi screen of that factor.
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <deque>
+#include <string>
+
+#include "app/Host.h"
+#include "check/MenuCheck.h"
+#include "gui/Artwork.h"
+#include "gui/MainWindow.h"
+
+using namespace vostrel;
+
+namespace {
+
+// Answers the auto-run questions in the order the build asks them and refuses
+// anything else: an unexpected message means the menu did not come out as
+// planned, and a picture of that must not reach the README.
+class ScriptedHost : public app::Host {
+public:
+    explicit ScriptedHost(std::deque<app::Answer> answers) : answers_(std::move(answers)) {}
+
+    app::Answer messageBox(const app::MessageRequest& request) override {
+        if (request.buttons != app::MessageButtons::YesNo || answers_.empty()) {
+            std::fprintf(stderr, "vostrel-screenshot: unexpected message: %s\n",
+                         request.text.c_str());
+            failed = true;
+            return app::Answer::Ok;
+        }
+        const app::Answer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::string inputBox(const std::string&, const std::string&) override { return {}; }
+    void openUrl(const std::string&) override {}
+
+    bool allAnswered() const { return answers_.empty(); }
+    bool failed = false;
+
+private:
+    std::deque<app::Answer> answers_;
+};
+
+// A left click the way the mouse gives it, so the window's own handling runs.
+void click(QWidget* widget) {
+    const QPointF centre = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+    QApplication::processEvents();
+}
+
+class Builder {
+public:
+    explicit Builder(gui::MainWindow& window) : window_(window) {}
+
+    // Scrolls the button field to the command's page, as a user must, then
+    // clicks its picture.
+    bool command(int button) {
+        return showFieldPage(gui::buttonPage(button)) &&
+               clickVisible(QStringLiteral("imgWXMenu_%1").arg(button), button);
+    }
+    bool showFieldPage(int page) {
+        const controls::ScrollBar& model = window_.form().field.VScroll1;
+        auto* bar = window_.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
+        if (!bar || page < 0) return fail("no such page of the button field", page);
+        bar->setValue(model.min() <= model.max() ? page : -page);
+        QApplication::processEvents();
+        return model.value() == page || fail("the button field did not scroll to page", page);
+    }
+    bool controlButton(int index) {
+        return clickVisible(QStringLiteral("cmdWXButton_%1").arg(index), index);
+    }
+
+private:
+    bool clickVisible(const QString& name, int number) {
+        QWidget* widget = window_.findChild<QWidget*>(name);
+        if (!widget || !widget->isVisibleTo(&window_) || !widget->isEnabled())
+            return fail("cannot click", number, name);
+        click(widget);
+        return true;
+    }
+    static bool fail(const char* what, int number, const QString& name = {}) {
+        std::fprintf(stderr, "vostrel-screenshot: %s %d %s\n", what, number, qPrintable(name));
+        return false;
+    }
+    gui::MainWindow& window_;
+};
+
+int usage() {
+    std::fprintf(stderr, "usage: vostrel-screenshot OUTPUT.png [--scale FACTOR]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    std::string output;
+    std::string scale;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--scale" && i + 1 < argc)
+            scale = argv[++i];
+        else if (!argument.empty() && argument[0] != '-' && output.empty())
+            output = argument;
+        else
+            return usage();
+    }
+    if (output.empty()) return usage();
+    if (!scale.empty()) {
+        if (std::atof(scale.c_str()) <= 0) return usage();
+        // Read once when the application starts; too late after that.
+        qputenv("QT_SCALE_FACTOR", QByteArray::fromStdString(scale));
+    }
+
+    QApplication application(argc, argv);
+    // An empty program folder gives the standard settings: German, auto-run
+    // on, so the main block starts at once and every fifth command asks
+    // whether the block ends.
+    QTemporaryDir folder;
+    if (!folder.isValid()) return 1;
+    ScriptedHost host({app::Answer::No, app::Answer::Yes, app::Answer::Yes});
+    gui::MainWindow window(folder.path(), &host);
+    window.show();
+    QApplication::processEvents();
+
+    Builder build(window);
+    bool ok = true;
+    // Main menu, page 1: five commands, then "No, the block goes on".
+    for (int button : {35, 39, 64, 61, 81}) ok = ok && build.command(button);
+    // Page 2: five more, then "Yes, the main menu ends".
+    for (int button : {73, 2, 23, 31, 6}) ok = ok && build.command(button);
+    // The settings block on page 3, ended the same way.
+    ok = ok && build.controlButton(10);
+    for (int button : {62, 44, 52, 53, 58}) ok = ok && build.command(button);
+    // Back to the first page of the button field and of the preview.
+    ok = ok && build.showFieldPage(0) && build.controlButton(9);
+    if (!ok || host.failed || !host.allAnswered()) {
+        std::fprintf(stderr, "vostrel-screenshot: the menu was not built as planned\n");
+        return 1;
+    }
+    if (check::hasErrors(check::checkMenu(window.form().cboMenu.entries()))) {
+        std::fprintf(stderr, "vostrel-screenshot: the built menu does not pass the check\n");
+        return 1;
+    }
+
+    QApplication::processEvents();
+    if (!window.grabToPng(QString::fromStdString(output))) {
+        std::fprintf(stderr, "vostrel-screenshot: cannot write %s\n", output.c_str());
+        return 1;
+    }
+    std::printf("%s: %d lines, %.0f%%\n", output.c_str(), window.form().cboMenu.count(),
+                window.devicePixelRatioF() * 100);
+    return 0;
+}
