@@ -14,4 +14,10 @@ std::string scratchFolder() {
     return folder;
 }
 
+app::frmWendax* loadedForm(FuzzHost& host) {
+    auto* form = new app::frmWendax(host, scratchFolder());
+    form->Form_Load();
+    return form;
+}
+
 }  // namespace vostrel::fuzz

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Host.h"
+#include "app/frmWendax.h"
 
 namespace vostrel::fuzz {
 
@@ -29,5 +30,9 @@ public:
 
 // A program folder of its own per fuzzing process.
 std::string scratchFolder();
+
+// A main window that has run its start-up in the scratch folder; it lives for
+// the whole fuzzing process, as the window lives for a whole run of the editor.
+app::frmWendax* loadedForm(FuzzHost& host);
 
 }  // namespace vostrel::fuzz

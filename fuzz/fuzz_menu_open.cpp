@@ -9,11 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     using namespace vostrel;
     static fuzz::FuzzHost host;
-    static app::frmWendax* form = [] {
-        auto* f = new app::frmWendax(host, fuzz::scratchFolder());
-        f->Form_Load();
-        return f;
-    }();
+    static app::frmWendax* form = fuzz::loadedForm(host);
     const auto file = std::filesystem::path(fuzz::scratchFolder()) / "input.mnu";
     std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(data),
                                                 static_cast<std::streamsize>(size));

@@ -7,11 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     using namespace vostrel;
     static fuzz::FuzzHost host;
-    static app::frmWendax* form = [] {
-        auto* f = new app::frmWendax(host, fuzz::scratchFolder());
-        f->Form_Load();
-        return f;
-    }();
+    static app::frmWendax* form = fuzz::loadedForm(host);
     constexpr std::size_t kActions = 8;
     if (size < kActions) return 0;
     const std::string_view text(reinterpret_cast<const char*>(data) + kActions, size - kActions);
