@@ -24,6 +24,20 @@ QString widgetName(const controls::Control& control) {
     return name;
 }
 
+QString spokenCaption(const QString& caption) {
+    QString spoken;
+    spoken.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        QChar c = caption.at(i);
+        if (c == QLatin1Char('&')) {
+            if (i + 1 >= caption.size()) break;  // a trailing mark marks nothing
+            c = caption.at(++i);
+        }
+        spoken += c == QLatin1Char('\n') || c == QLatin1Char('\r') ? QLatin1Char(' ') : c;
+    }
+    return spoken.simplified();
+}
+
 void applyBackColour(QWidget* widget, const controls::Colour& colour) {
     const QPalette system = QApplication::palette();
     QPalette palette = widget->palette();

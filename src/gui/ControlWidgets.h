@@ -22,6 +22,10 @@ QRect twipsToRect(const controls::Geometry& geometry);
 // find every widget by the name the handlers use.
 QString widgetName(const controls::Control& control);
 
+// A caption as a screen reader should say it: the access-key marks gone
+// ("&&" stays as one "&") and line breaks read as blanks.
+QString spokenCaption(const QString& caption);
+
 // Fills the widget's background with the control's back colour and picks a
 // text colour that stays readable on it.
 void applyBackColour(QWidget* widget, const controls::Colour& colour);

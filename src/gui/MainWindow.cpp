@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
@@ -14,6 +15,7 @@
 #include <exception>
 
 #include "gui/CheckWindow.h"
+#include "gui/CommandButton.h"
 #include "gui/InfoWindow.h"
 #include "gui/ListBoxModel.h"
 #include "gui/QtHost.h"
@@ -98,7 +100,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             });
         }
     } else if (watched == menuEdit_) {
-        if (event->type() == QEvent::KeyPress) {
+        if (event->type() == QEvent::ShortcutOverride) {
+            // The edit line claims Shift+Del for cutting text; in this window
+            // the menu's shortcuts come first (Shift+Del deletes the selected
+            // line), as they did in the toolkit the window was designed in.
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            for (const QAction* action : shortcutActions_) {
+                if (action->isEnabled() && action->shortcut() == pressed) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        } else if (event->type() == QEvent::KeyPress) {
             editKeyDown_ = true;
         } else if (event->type() == QEvent::KeyRelease &&
                    !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
@@ -199,6 +212,7 @@ void discardWindow(QPointer<Window>& window) {
 void MainWindow::syncChanges() {
     if (syncing_) return;
     syncing_ = true;
+    const int focusedButton = focusedCommandButton();
     // Rows first: the view moves its current row along with inserted and
     // removed rows on its own, so the current index is set after them, from
     // the model (which reports its index whenever rows before or at it come
@@ -209,8 +223,36 @@ void MainWindow::syncChanges() {
     changed_.clear();
     for (const controls::Control* control : changed)
         if (const auto it = mirrors_.find(control); it != mirrors_.end()) it->second();
+    keepFocusInField(focusedButton);
     syncSecondaryWindows();
     syncing_ = false;
+}
+
+// ---- Keyboard focus in the button field -------------------------------------
+
+bool MainWindow::canFocusButton(int button) const {
+    const CommandButton* widget = commandButtons_.at(static_cast<std::size_t>(button));
+    return widget && !widget->isHidden() && widget->isEnabled();
+}
+
+void MainWindow::moveGridFocus(int from, GridStep step) {
+    const int to = gridNeighbour(from, step, [this](int button) { return canFocusButton(button); });
+    if (to != 0 && to != from) commandButtons_[static_cast<std::size_t>(to)]->setFocus(Qt::TabFocusReason);
+}
+
+int MainWindow::focusedCommandButton() const {
+    const QWidget* focused = focusWidget();
+    if (!focused) return 0;
+    const auto it = std::find(commandButtons_.begin(), commandButtons_.end(), focused);
+    return it == commandButtons_.end() ? 0 : static_cast<int>(it - commandButtons_.begin());
+}
+
+void MainWindow::keepFocusInField(int focusedBefore) {
+    if (focusedBefore == 0) return;
+    if (commandButtons_[static_cast<std::size_t>(focusedBefore)]->isVisibleTo(this)) return;
+    const int first =
+        firstFocusableButton(form_->field.shownPage(), [this](int button) { return canFocusButton(button); });
+    if (first != 0) commandButtons_[static_cast<std::size_t>(first)]->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::syncSecondaryWindows() {

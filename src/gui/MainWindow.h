@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -11,6 +12,7 @@
 
 #include "app/frmWendax.h"
 #include "controls/Control.h"
+#include "gui/ButtonGrid.h"
 
 class QAction;
 class QLineEdit;
@@ -20,6 +22,7 @@ class QScrollBar;
 namespace vostrel::gui {
 
 class CheckWindow;
+class CommandButton;
 class InfoWindow;
 class ListBoxModel;
 class QtHost;
@@ -87,6 +90,16 @@ private:
     void bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget);
     void applyFormGeometry();
 
+    // Keyboard focus in the button field (MainWindow.cpp).
+    bool canFocusButton(int button) const;
+    void moveGridFocus(int from, GridStep step);
+    // The command button holding the window's focus; 0 for none.
+    int focusedCommandButton() const;
+    // A sync that hid the focused command button (the page was turned) hands
+    // the focus to the first button of the page now shown, instead of leaving
+    // it wherever Qt's focus chain happened to go.
+    void keepFocusInField(int focusedBefore);
+
     // Mirroring (MainWindow.cpp).
     void mirrorAll();
     ListBoxModel* modelOf(const controls::ListBox& list) const;
@@ -103,6 +116,7 @@ private:
     QLineEdit* menuEdit_ = nullptr;
     QListView* menuList_ = nullptr;
     QScrollBar* lineScroll_ = nullptr;  // VScroll2
+    std::array<CommandButton*, catalogue::ButtonField::kButtonCount> commandButtons_{};
     // Top-level windows of their own, so that the main window does not keep
     // them on top of itself; they are deleted when their models go.
     QPointer<TextWindow> textWindow_;
@@ -113,6 +127,9 @@ private:
     int textShown_ = 0;
     int infoShown_ = 0;
     int checkShown_ = 0;
+
+    // The menu items that have a shortcut; they win over the edit line's own keys.
+    std::vector<QAction*> shortcutActions_;
 
     std::unordered_map<const controls::Control*, std::function<void()>> mirrors_;
     std::unordered_map<const controls::ListBox*, ListBoxModel*> lists_;

@@ -15,6 +15,7 @@
 #include "catalogue/ButtonPages.h"
 #include "gui/Artwork.h"
 #include "gui/CaptionLabel.h"
+#include "gui/CommandButton.h"
 #include "gui/ControlWidgets.h"
 #include "gui/ListBoxModel.h"
 #include "gui/MainWindow.h"
@@ -50,23 +51,6 @@ QLabel* captionLabel(QWidget* parent, Qt::Alignment alignment, bool wrap) {
     return label;
 }
 
-// A command picture shown in a place of its own size, scaled down when the
-// place is smaller than the 80 x 50 tile.
-void showPicture(QLabel* label, int buttonIndex) {
-    QPixmap picture = commandPicture(buttonIndex, label->devicePixelRatioF());
-    if (picture.isNull()) {
-        label->clear();
-        return;
-    }
-    const QSize logical = picture.deviceIndependentSize().toSize();
-    if (logical.width() > label->width() || logical.height() > label->height()) {
-        picture = picture.scaled(label->size() * label->devicePixelRatioF(), Qt::KeepAspectRatio,
-                                 Qt::SmoothTransformation);
-        picture.setDevicePixelRatio(label->devicePixelRatioF());
-    }
-    label->setPixmap(picture);
-}
-
 }  // namespace
 
 QWidget* MainWindow::bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn,
@@ -75,6 +59,8 @@ QWidget* MainWindow::bind(controls::Control& control, QWidget* widget, std::func
     mirrors_[&control] = [&control, widget, mirrorOwn = std::move(mirrorOwn), paintsBackColour] {
         const QSignalBlocker block(widget);
         widget->setToolTip(displayText(control.tooltip()));
+        // Said after the name: for a command picture, its command.
+        widget->setAccessibleDescription(displayText(control.tooltip()));
         widget->setEnabled(control.enabled());
         widget->setGeometry(twipsToRect(control.geometry()));
         if (paintsBackColour) applyBackColour(widget, control.backColour());
@@ -127,20 +113,40 @@ void MainWindow::buildButtonField(QWidget* client) {
         // Element 0 stands for no command; it lives on the window, never shown.
         QWidget* holder = cell.page >= 0 ? pages[cell.page] : client;
         controls::Image& image = field.imgWXMenu[i];
-        auto* picture = new ClickableLabel(holder);
-        picture->setAlignment(Qt::AlignCenter);
-        picture->setCursor(Qt::PointingHandCursor);
-        bind(image, picture, [picture, i] {
-            if (picture->pixmap().isNull()) showPicture(picture, i);
-        });
+        auto* picture = new CommandButton(holder);
+        picture->setGridKeys(true);
+        // Drawn when its page is first shown (CommandButton).
+        picture->setPictureIndex(i);
+        commandButtons_[static_cast<std::size_t>(i)] = picture;
+        bind(image, picture);
         connect(picture, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->imgWXMenu_Click(i); }); });
+        connect(picture, &CommandButton::gridStep, this, [this, i](GridStep step) { moveGridFocus(i, step); });
+        connect(picture, &CommandButton::pageStep, this, [this](int pages) {
+            controls::ScrollBar& bar = form_->field.VScroll1;
+            forward([this, &bar, pages] { form_->userScrolls(bar, bar.value() + pages); }, &bar);
+        });
 
         controls::Label& caption = field.lblWXMenu[i];
         auto* label = new CaptionLabel(holder);
         label->setTextFormat(Qt::PlainText);
         label->setFont(captionFont);
-        bind(caption, label, [label, &caption] { label->setText(displayText(caption.caption())); }, true);
+        bind(caption, label, [label, picture, &caption] {
+            label->setText(displayText(caption.caption()));
+            // The picture is what takes the focus; it is named by its caption.
+            picture->setAccessibleName(spokenCaption(label->text()));
+        }, true);
         connect(label, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->lblWXMenu_Click(i); }); });
+    }
+
+    // Tab walks a page in reading order, as the arrow keys do, rather than in
+    // the order of the command table.
+    QWidget* previous = nullptr;
+    for (int page = 0; page < catalogue::kButtonPageCount; ++page) {
+        for (const int button : buttonsInReadingOrder(page)) {
+            QWidget* current = commandButtons_[static_cast<std::size_t>(button)];
+            if (previous) setTabOrder(previous, current);
+            previous = current;
+        }
     }
 
     bindScrollBar(field.VScroll1, new QScrollBar(Qt::Vertical, client));
@@ -154,7 +160,12 @@ void MainWindow::buildControlArea(QWidget* client) {
     };
     auto controlButton = [this](int index, QAbstractButton* button) {
         controls::Button& model = form_->cmdWXButton(index);
-        bind(model, button, [button, &model] { button->setText(displayText(model.caption())); });
+        bind(model, button, [button, &model] {
+            button->setText(displayText(model.caption()));
+            // The flags have no caption; their tooltip names the language.
+            const QString name = spokenCaption(button->text());
+            button->setAccessibleName(name.isEmpty() ? displayText(model.tooltip()) : name);
+        });
         connect(button, &QAbstractButton::clicked, this, [this, index] {
             forward([this, index] { form_->cmdWXButton_Click(static_cast<std::int16_t>(index)); });
         });
@@ -254,10 +265,9 @@ void MainWindow::buildPreview(QWidget* client) {
         auto* holder = bind(holderModel, new QWidget(box), {}, true);
         for (int p = 0; p < preview::kPlaceCount; ++p) {
             controls::Image& image = pictures[p];
-            auto* picture = new ClickableLabel(holder);
-            picture->setAlignment(Qt::AlignCenter);
-            picture->setCursor(Qt::PointingHandCursor);
-            bind(image, picture, [picture, &image] { showPicture(picture, image.picture()); });
+            auto* picture = new CommandButton(holder);
+            // Drawn when the place is first shown with its command (CommandButton).
+            bind(image, picture, [picture, &image] { picture->setPictureIndex(image.picture()); });
             connect(picture, &ClickableLabel::clicked, this, [this, p, portrait] {
                 forward([this, p, portrait] {
                     if (portrait) form_->imgMenH_Click(p);
@@ -270,7 +280,10 @@ void MainWindow::buildPreview(QWidget* client) {
             QFont small = label->font();
             small.setPointSizeF(kCaptionPointSize);
             label->setFont(small);
-            bind(caption, label, [label, &caption] { label->setText(displayText(caption.caption())); }, true);
+            bind(caption, label, [label, picture, &caption] {
+                label->setText(displayText(caption.caption()));
+                picture->setAccessibleName(spokenCaption(label->text()));
+            }, true);
         }
     };
     frame(preview.Frame3, preview.Picture3, preview.lblMenuH, preview.imgMenH, preview.lblMenH, true);
@@ -318,9 +331,11 @@ void MainWindow::buildMenuBar() {
     QMenuBar* bar = menuBar();
     auto bindAction = [this](controls::MenuItem& item, QAction* action) {
         action->setObjectName(QString::fromStdString(item.name()));
-        if (!item.shortcut().empty())
+        if (!item.shortcut().empty()) {
             action->setShortcut(QKeySequence::fromString(QString::fromStdString(item.shortcut()),
                                                          QKeySequence::PortableText));
+            shortcutActions_.push_back(action);
+        }
         action->setCheckable(isOption(item.name()));
         mirrors_[&item] = [action, &item] {
             const QSignalBlocker block(action);

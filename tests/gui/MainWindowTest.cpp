@@ -18,29 +18,15 @@
 #include "app/Host.h"
 #include "controls/Colour.h"
 #include "files/SettingsFile.h"
+#include "gui/ButtonGrid.h"
 #include "gui/MainWindow.h"
+#include "ScriptedHost.h"
 
 using namespace vostrel;
 
 namespace {
 
-// Answers every question without a dialog and remembers what was asked.
-class ScriptedHost : public app::Host {
-public:
-    app::Answer messageBox(const app::MessageRequest& request) override {
-        messages.push_back(request);
-        return request.buttons == app::MessageButtons::YesNo ? app::Answer::Yes : app::Answer::Ok;
-    }
-    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
-        ++fileDialogs;
-        return std::nullopt;
-    }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-
-    std::vector<app::MessageRequest> messages;
-    int fileDialogs = 0;
-};
+using guitest::ScriptedHost;
 
 QColor windowColourOf(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
 
@@ -76,6 +62,7 @@ private slots:
     void listRowsFollowOneAtATime();
     void clickOnListRowSelectsTheLine();
     void pagingScrollBarShowsThePage();
+    void picturesAreDrawnWhenFirstShown();
     void closingUnloadsOnceAndWritesSettings();
     void endMenuItemClosesTheWindow();
 
@@ -399,6 +386,46 @@ void MainWindowTest::pagingScrollBarShowsThePage() {
     for (int page = 0; page < 7; ++page)
         QCOMPARE(widget<QWidget>(QStringLiteral("Picture1_%1").arg(page))->isHidden(), page != 2);
     QCOMPARE(widget<QLabel>(QStringLiteral("Label3"))->text(), QStringLiteral("Seite 3 Einst./ Diverses/Laden"));
+}
+
+void MainWindowTest::picturesAreDrawnWhenFirstShown() {
+    // Only the pages seen so far hold their pictures; the others cost nothing yet.
+    auto drawnOnPage = [this](int page) {
+        int drawn = 0;
+        const std::vector<int> buttons = gui::buttonsInReadingOrder(page);
+        for (const int button : buttons)
+            if (!widget<QLabel>(QStringLiteral("imgWXMenu_%1").arg(button))->pixmap().isNull()) ++drawn;
+        return std::pair(drawn, int(buttons.size()));
+    };
+    QCOMPARE(drawnOnPage(0), std::pair(19, 19));
+    for (int page = 1; page < 7; ++page) QCOMPARE(drawnOnPage(page).first, 0);
+
+    widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(3);
+    QCOMPARE(drawnOnPage(3), std::pair(18, 18));
+    QCOMPARE(drawnOnPage(0).first, 19);  // kept for going back
+    QCOMPARE(drawnOnPage(2).first, 0);
+
+    // A place of the preview draws its command when it shows it, and a new
+    // command replaces the picture.
+    app::frmWendax& form = window->form();
+    const bool portrait = form.mnuBHochformat.checked();
+    controls::Image& image = portrait ? form.preview.imgMenH[4] : form.preview.imgMenQ[4];
+    auto* place = widget<QLabel>(portrait ? QStringLiteral("imgMenH_4") : QStringLiteral("imgMenQ_4"));
+    image.setVisible(false);
+    image.setPicture(40);
+    window->syncChanges();
+    QVERIFY(place->pixmap().isNull());
+    image.setVisible(true);
+    window->syncChanges();
+    QVERIFY(place->isVisible());
+    const QImage first = place->pixmap().toImage();
+    QVERIFY(!first.isNull());
+    image.setPicture(41);
+    window->syncChanges();
+    QVERIFY(place->pixmap().toImage() != first);
+    image.setPicture(0);
+    window->syncChanges();
+    QVERIFY(place->pixmap().isNull());
 }
 
 void MainWindowTest::closingUnloadsOnceAndWritesSettings() {

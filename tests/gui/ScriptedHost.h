@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Host.h"
+
+namespace vostrel::guitest {
+
+// Answers every question without a dialog and remembers what was asked.
+class ScriptedHost : public app::Host {
+public:
+    app::Answer messageBox(const app::MessageRequest& request) override {
+        messages.push_back(request);
+        return request.buttons == app::MessageButtons::YesNo ? app::Answer::Yes : app::Answer::Ok;
+    }
+    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
+        ++fileDialogs;
+        return std::nullopt;
+    }
+    std::string inputBox(const std::string&, const std::string&) override { return {}; }
+    void openUrl(const std::string&) override {}
+
+    std::vector<app::MessageRequest> messages;
+    int fileDialogs = 0;
+};
+
+}  // namespace vostrel::guitest
