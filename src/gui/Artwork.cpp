@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,6 +15,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <string_view>
 
 namespace vostrel::gui {
@@ -590,6 +592,64 @@ QPixmap programPixmap(int size) {
     });
 }
 
+
+// ---------------------------------------------------------------------------------------------
+// An icon that draws each size the first time somebody asks for it. The flags and the program
+// icon are vector drawings; drawing all their sizes up front cost a noticeable part of the start-
+// up, while most sizes are never shown (and at 200 % the ones shown are not in the list anyway).
+
+class DrawnIconEngine : public QIconEngine {
+public:
+    using Draw = std::function<QPixmap(int pixels)>;
+
+    DrawnIconEngine(Draw draw, QList<int> listedSizes) : draw_(std::move(draw)), listed_(std::move(listedSizes)) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const int pixels = std::max(size.width(), size.height());
+        if (pixels <= 0)
+            return {};
+        if (!drawnSizes_.contains(pixels)) {
+            drawn_.addPixmap(draw_(pixels));
+            drawnSizes_.append(pixels);
+        }
+        // The pixmap engine behind `drawn_` derives the disabled and selected looks.
+        return drawn_.pixmap(QSize(pixels, pixels), mode, state);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const int side = std::min(rect.width(), rect.height());
+        const QPixmap picture = pixmap(QSize(side, side) * ratio, mode, state);
+        const QRect target(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side);
+        painter->drawPixmap(target, picture);
+    }
+
+    // A drawing has every size; the listed ones are what it offers to a window manager.
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return {side, side};
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int pixels : listed_)
+            sizes.append(QSize(pixels, pixels));
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
+    QString key() const override { return QStringLiteral("vostrel.drawn"); }
+
+private:
+    Draw draw_;
+    QList<int> listed_;
+    QIcon drawn_;
+    QList<int> drawnSizes_;
+};
+
+QIcon drawnIcon(DrawnIconEngine::Draw draw, QList<int> listedSizes) {
+    return QIcon(new DrawnIconEngine(std::move(draw), std::move(listedSizes)));
+}
 }  // namespace
 
 // -------------------------------------------------------------------------------------------------
@@ -639,9 +699,7 @@ QIcon flagIcon(FlagLanguage language) {
     auto found = s.flags.constFind(key);
     if (found != s.flags.constEnd())
         return *found;
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(flagPixmap(language, size));
+    const QIcon icon = drawnIcon([language](int pixels) { return flagPixmap(language, pixels); }, {16, 24, 32, 48, 64});
     s.flags.insert(key, icon);
     return icon;
 }
@@ -650,12 +708,8 @@ QIcon programIcon() {
     if (!prepareStore())
         return {};
     Store& s = store();
-    if (s.program.isNull()) {
-        QIcon icon;
-        for (int size : {16, 32, 48, 64, 256})
-            icon.addPixmap(programPixmap(size));
-        s.program = icon;
-    }
+    if (s.program.isNull())
+        s.program = drawnIcon(programPixmap, {16, 32, 48, 64, 256});
     return s.program;
 }
 

@@ -34,11 +34,12 @@ QPixmap commandPicture(int buttonIndex, qreal devicePixelRatio = 1.0);
 QPixmap nextPagePicture(qreal devicePixelRatio = 1.0);
 QPixmap menuEndPicture(qreal devicePixelRatio = 1.0);
 
-// The flag of an interface language, 32 x 32 (with 16, 24, 48 and 64 px renderings for other
-// sizes and high-dpi screens).
+// The flag of an interface language, designed at 32 x 32; each size is drawn when first asked
+// for, so it is crisp at any scaling (16, 24, 32, 48 and 64 px are the sizes it lists).
 QIcon flagIcon(FlagLanguage language);
 
-// The program's icon, a navigation device showing a menu grid, at 16, 32, 48, 64 and 256 px.
+// The program's icon, a navigation device showing a menu grid; it lists 16, 32, 48, 64 and
+// 256 px and draws any size when first asked for.
 QIcon programIcon();
 
 // The button-field page (0..6) that holds command button `buttonIndex`; -1 for an
