@@ -1,6 +1,5 @@
 #include "gui/CheckWindow.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QStyle>
@@ -46,10 +45,7 @@ FindingKind findingKind(const std::string& row) {
     return error < warning ? FindingKind::Error : FindingKind::Warning;
 }
 
-CheckWindow::CheckWindow() : QWidget(nullptr, Qt::Window) {
-    setObjectName(QStringLiteral("frmWXCheck"));
-    setWindowIcon(programIcon());
-    setAttribute(Qt::WA_QuitOnClose, false);  // closing the findings must not end the program
+CheckWindow::CheckWindow() : SecondaryWindow(QStringLiteral("frmWXCheck")) {
 
     findings_ = new QListWidget(this);
     findings_->setObjectName(QStringLiteral("lstFindings"));
@@ -92,20 +88,6 @@ void CheckWindow::mirror(const app::MenuCheckWindow& model) {
         findings_->addItem(item);
     }
     shownRows_ = model.rows;
-}
-
-void CheckWindow::discard() {
-    discarding_ = true;
-    close();
-    deleteLater();
-}
-
-void CheckWindow::closeEvent(QCloseEvent* event) {
-    if (discarding_ || !onUserClose || onUserClose()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 }  // namespace vostrel::gui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "gui/SecondaryWindow.h"
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,23 +15,19 @@ namespace vostrel::gui {
 // The findings of the menu check: a top-level window over the core's
 // app::MenuCheckWindow, one row per finding. Choosing a row asks the core to
 // select the line it names; the window itself changes nothing.
-class CheckWindow : public QWidget {
+class CheckWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     CheckWindow();
 
     // A row was clicked or activated with the keyboard.
     std::function<void(int row)> onChoose;
-    // As for the text window: false keeps the window open.
-    std::function<bool()> onUserClose;
 
     // Shows caption and rows of `model`. Unchanged rows are left alone, so the
     // user keeps the selected finding and the scroll position.
     void mirror(const app::MenuCheckWindow& model);
-    void discard();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -39,7 +35,6 @@ private:
 
     QListWidget* findings_ = nullptr;  // lstFindings
     std::vector<std::string> shownRows_;
-    bool discarding_ = false;
 };
 
 // How serious a finding row is, read from the severity word the core put

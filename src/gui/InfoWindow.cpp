@@ -1,6 +1,5 @@
 #include "gui/InfoWindow.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,11 +40,8 @@ void setTextIfChanged(QPlainTextEdit* box, const std::string& text) {
 
 }  // namespace
 
-InfoWindow::InfoWindow() : QWidget(nullptr, Qt::Window) {
-    setObjectName(QStringLiteral("frmWXInfo"));
+InfoWindow::InfoWindow() : SecondaryWindow(QStringLiteral("frmWXInfo")) {
     setWindowTitle(QStringLiteral("RU6 Vostrel Info"));
-    setWindowIcon(programIcon());
-    setAttribute(Qt::WA_QuitOnClose, false);
 
     // Frame 0: the icon and the program's name and version.
     QGroupBox* head = frame(this, 0);
@@ -117,20 +113,6 @@ void InfoWindow::mirror(const help::InfoWindow& model) {
     if (mail_->text() != mail) mail_->setText(mail);
     const QString internet = QString::fromStdString(model.cmdInternet);
     if (internet_->text() != internet) internet_->setText(internet);
-}
-
-void InfoWindow::discard() {
-    discarding_ = true;
-    close();
-    deleteLater();
-}
-
-void InfoWindow::closeEvent(QCloseEvent* event) {
-    if (discarding_ || !onUserClose || onUserClose()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
 }
 
 }  // namespace vostrel::gui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "gui/SecondaryWindow.h"
 #include <array>
 #include <functional>
 
@@ -15,23 +15,17 @@ namespace vostrel::gui {
 // The information window: a top-level window over the core's
 // help::InfoWindow, with the two buttons that hand the author's mail and web
 // address to the desktop through the core.
-class InfoWindow : public QWidget {
+class InfoWindow : public SecondaryWindow {
     Q_OBJECT
 public:
     InfoWindow();
 
     std::function<void()> onMail;      // cmdeMail clicked
     std::function<void()> onInternet;  // cmdInternet clicked
-    // As for the text window: false keeps the window open.
-    std::function<bool()> onUserClose;
 
     // Shows the model's texts; a box whose text did not change keeps the
     // user's selection.
     void mirror(const help::InfoWindow& model);
-    void discard();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QLabel* title_ = nullptr;  // lblInfo(0)
@@ -40,7 +34,6 @@ private:
     QPlainTextEdit* address_ = nullptr;  // txtAdresse
     QPushButton* mail_ = nullptr;  // cmdeMail
     QPushButton* internet_ = nullptr;  // cmdInternet
-    bool discarding_ = false;
 };
 
 }  // namespace vostrel::gui

@@ -1,6 +1,5 @@
 #include "gui/TextWindow.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -28,10 +27,7 @@ QPixmap paperPicture(const QSize& size) {
 
 }  // namespace
 
-TextWindow::TextWindow() : QWidget(nullptr, Qt::Window) {
-    setObjectName(QStringLiteral("frmWXText"));
-    setWindowIcon(programIcon());
-    setAttribute(Qt::WA_QuitOnClose, false);  // closing the manual must not end the program
+TextWindow::TextWindow() : SecondaryWindow(QStringLiteral("frmWXText")) {
 
     const QRect box = twipsToRect(help::TextWindow::kTextBoxGeometry);
     picture_ = new QLabel(this);
@@ -69,20 +65,6 @@ void TextWindow::mirror(const help::TextWindow& model) {
     if (text_->geometry() != geometry) text_->setGeometry(geometry);
 }
 
-void TextWindow::discard() {
-    discarding_ = true;
-    close();
-    deleteLater();
-}
-
-void TextWindow::closeEvent(QCloseEvent* event) {
-    if (discarding_ || !onUserClose || onUserClose()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
 void TextWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     reportResize();
@@ -96,7 +78,7 @@ void TextWindow::changeEvent(QEvent* event) {
 }
 
 void TextWindow::reportResize() {
-    if (discarding_ || !onResize) return;
+    if (discarding() || !onResize) return;
     onResize(windowState().testFlag(Qt::WindowMinimized));
 }
 

@@ -1,0 +1,29 @@
+#include "gui/SecondaryWindow.h"
+
+#include <QCloseEvent>
+
+#include "gui/Artwork.h"
+
+namespace vostrel::gui {
+
+SecondaryWindow::SecondaryWindow(const QString& objectName) : QWidget(nullptr, Qt::Window) {
+    setObjectName(objectName);
+    setWindowIcon(programIcon());
+    // Closing one of these windows must not end the program with it.
+    setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+void SecondaryWindow::discard() {
+    discarding_ = true;
+    close();
+    deleteLater();
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
+    if (discarding_ || !onUserClose || onUserClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace vostrel::gui
