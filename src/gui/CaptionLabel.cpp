@@ -14,24 +14,51 @@ constexpr int kCaptionSideMargin = 1;
 
 struct Layout {
     QStringList lines;
-    bool wordTooWide = false;
+    bool tooWide = false;  // a word, or a line as drawn, is wider than the strip
 };
 
 QStringList wordsOf(const QString& paragraph) { return paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts); }
 
+// The words of a paragraph with their widths, measured once: a line's width
+// is then a sum, where measuring every candidate line anew would shape the
+// same text over and over (and the captions are fitted while the window
+// first paints). Blanks do not kern, so the sum is the line's width; the
+// caller still measures the lines it settles on.
+class MeasuredWords {
+public:
+    MeasuredWords(const QString& paragraph, const QFontMetricsF& metrics)
+        : words_(wordsOf(paragraph)), blank_(metrics.horizontalAdvance(QLatin1Char(' '))) {
+        widths_.reserve(words_.size());
+        for (const QString& word : words_) widths_.append(metrics.horizontalAdvance(word));
+    }
+
+    qsizetype size() const { return words_.size(); }
+    qreal width(qsizetype word) const { return widths_[word]; }
+    // Words [from, to) set with single blanks between them.
+    qreal width(qsizetype from, qsizetype to) const {
+        qreal sum = 0;
+        for (qsizetype i = from; i < to; ++i) sum += widths_[i];
+        return to > from ? sum + blank_ * static_cast<qreal>(to - from - 1) : 0;
+    }
+    QString line(qsizetype from, qsizetype to) const { return words_.mid(from, to - from).join(QLatin1Char(' ')); }
+
+private:
+    QStringList words_;
+    QList<qreal> widths_;
+    qreal blank_;
+};
+
 // Of all ways to set `words` in two lines, the one whose longer line is
 // shortest: under a picture "plan route / A to B" reads better than
 // "plan route A to / B". Empty when no way fits `width`.
-QStringList balancedTwoLines(const QStringList& words, const QFontMetricsF& metrics, qreal width) {
+QStringList balancedTwoLines(const MeasuredWords& words, qreal width) {
     QStringList best;
     qreal bestWidth = width;
     for (qsizetype split = 1; split < words.size(); ++split) {
-        const QString first = words.mid(0, split).join(QLatin1Char(' '));
-        const QString second = words.mid(split).join(QLatin1Char(' '));
-        const qreal longer = std::max(metrics.horizontalAdvance(first), metrics.horizontalAdvance(second));
+        const qreal longer = std::max(words.width(0, split), words.width(split, words.size()));
         if (longer <= bestWidth) {
             bestWidth = longer;
-            best = {first, second};
+            best = {words.line(0, split), words.line(split, words.size())};
         }
     }
     return best;
@@ -44,26 +71,27 @@ Layout breakAtBlanks(const QString& text, const QFontMetricsF& metrics, qreal wi
     Layout result;
     const QStringList paragraphs = text.split(QLatin1Char('\n'));
     for (const QString& paragraph : paragraphs) {
-        const QStringList words = wordsOf(paragraph);
+        const MeasuredWords words(paragraph, metrics);
         QStringList lines;
-        QString line;
-        for (const QString& word : words) {
-            if (metrics.horizontalAdvance(word) > width) result.wordTooWide = true;
-            const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-            if (line.isEmpty() || metrics.horizontalAdvance(joined) <= width) {
-                line = joined;
-            } else {
-                lines << line;
-                line = word;
+        qsizetype lineStart = 0;
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            if (words.width(i) > width) result.tooWide = true;
+            if (i > lineStart && words.width(lineStart, i + 1) > width) {
+                lines << words.line(lineStart, i);
+                lineStart = i;
             }
         }
-        lines << line;
+        lines << words.line(lineStart, words.size());
         if (lines.size() == 2 && paragraphs.size() == 1) {
-            const QStringList balanced = balancedTwoLines(words, metrics, width);
+            const QStringList balanced = balancedTwoLines(words, width);
             if (!balanced.isEmpty()) lines = balanced;
         }
         result.lines << lines;
     }
+    // The sums above leave out what shaping does across a blank; the lines
+    // chosen are measured as they will be drawn.
+    for (const QString& line : std::as_const(result.lines))
+        if (metrics.horizontalAdvance(line) > width) result.tooWide = true;
     return result;
 }
 
@@ -90,7 +118,7 @@ FittedCaption fitCaption(const QString& text, const QFont& font, const QSize& bo
         for (const int stretch : {QFont::Unstretched, QFont::SemiCondensed}) {
             candidate.setStretch(stretch);
             const Layout layout = breakAtBlanks(text, QFontMetricsF(candidate), width);
-            if (!layout.wordTooWide && layout.lines.size() <= linesThatFit(candidate, box.height(), maxLines))
+            if (!layout.tooWide && layout.lines.size() <= linesThatFit(candidate, box.height(), maxLines))
                 return {candidate, layout.lines, false};
         }
         if (size <= smallest) break;
