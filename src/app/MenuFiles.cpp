@@ -30,6 +30,13 @@ constexpr controls::Wording kUnencodable{"Zeile %1 enthält ein Zeichen, das die
 
 constexpr std::size_t kCaptionPathCharacters = 65;
 
+// Characters 19 and 20 of line `i` as an open reads them, blanks before the digits skipped. The
+// list keeps the preview's strict reading of every line; it differs only where that reads 0.
+int pageNumberAsOpened(const controls::ListBox& document, int i) {
+    const int strict = document.key(i);
+    return strict != 0 ? strict : menu::pageNumberIgnoringBlanks(document.entry(i));
+}
+
 std::string pick(const controls::LanguageFlags& language, const controls::Wording& wording,
                  std::string previous = {}) {
     language.pick(previous, wording.german, wording.english, wording.french);
@@ -56,7 +63,7 @@ frmWendax::SaveResult frmWendax::FileSaveAs() {
         std::string text = pick(language, kUnencodable, MessageText);
         if (const auto at = text.find("%1"); at != std::string::npos)
             text.replace(at, 2, std::to_string(line + 1));
-        showWarning(text);
+        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, pick(language, kSaveTitle), text});
         return SaveResult::Failed;
     }
     std::error_code ignored;
@@ -67,6 +74,8 @@ frmWendax::SaveResult frmWendax::FileSaveAs() {
     const std::string separator(1, std::filesystem::path::preferred_separator);
     request.fileName = MenuFolder + (MenuRelativeName.empty() ? separator + "Wendax.mnu" : MenuRelativeName);
     const auto chosen = host_.fileDialog(request);
+    // One dialog serves opening and saving: its name field keeps what this one left there.
+    lastDialogFileName_ = chosen ? *chosen : request.fileName;
     if (!chosen) return SaveResult::Cancelled;
     if (std::filesystem::exists(*chosen, ignored) &&
         host_.messageBox({MessageIcon::Question, MessageButtons::YesNo, request.title, MessageText}) != Answer::Yes)
@@ -137,6 +146,7 @@ bool frmWendax::FileOpen() {
     setSettingsLine(3, "T.mnu-path=" + MenuFolder);
     SelectedLine = -1;  // a line number of the old document names nothing here
     cboMenu.assignAll(std::move(*lines));
+    cboMenu.setText({});  // the old document's line must not stay in the edit field
     markUsedCommands();
     showFileCaption();
     return true;
@@ -147,7 +157,7 @@ void frmWendax::markUsedCommands() {
         field.lblWXMenu[i].setBackColour(controls::Colour::window());
     for (int i = 1; i < cboMenu.count(); ++i) {
         const std::string& line = cboMenu.entry(i);
-        if (cboMenu.key(i) > 1 && menu::isPageLineIgnoreCase(line)) {
+        if (menu::isPageLineIgnoreCase(line) && pageNumberAsOpened(cboMenu, i) > 1) {
             field.lblWXMenu[kNextPageButton].setBackColour(controls::kLightPink);
             continue;
         }
@@ -159,7 +169,7 @@ void frmWendax::scanPageNumbers() {
     auto& bar = preview.HScroll1;
     bar.setMax(0);
     for (int i = 0; i < cboMenu.count(); ++i) {
-        const int v = cboMenu.key(i);  // the page number, kept by the list for the preview
+        const int v = pageNumberAsOpened(cboMenu, i);
         if (v > bar.max()) {
             bar.setMax(v);
             preview.PreviewLastPage = static_cast<std::int16_t>(bar.max());

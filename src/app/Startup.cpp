@@ -4,6 +4,7 @@
 #include "app/frmWendax.h"
 #include "catalogue/CommandTable.h"
 #include "files/SettingsFile.h"
+#include "text/LineText.h"
 
 namespace vostrel::app {
 
@@ -18,7 +19,8 @@ enum SettingsLine { kLanguageLine = 1, kAutoRunLine, kFolderLine, kPortraitLine,
 std::string frmWendax::settingsValue(int line) const {
     if (!cboWXIni.validIndex(line)) return {};
     const auto& text = cboWXIni.entry(line);
-    return text.size() > files::kSettingsKeyLength ? text.substr(files::kSettingsKeyLength) : std::string{};
+    // The key is counted in characters: a hand-edited key may hold an "ü".
+    return text::charMid(text, files::kSettingsKeyLength + 1);
 }
 
 void frmWendax::applySettingsLines() {

@@ -29,12 +29,15 @@ std::vector<std::string> readSettingsLines(const std::filesystem::path& file) {
 
 bool writeSettingsLines(const std::filesystem::path& file, const std::vector<std::string>& lines,
                         std::string& error) {
-    const auto encoded = encodeWindows1252(joinLinesCrLf(lines));
-    if (!encoded) {
-        error = "unencodable character";
-        return false;
+    const auto& standard = standardSettings();
+    std::string bytes;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto encoded = encodeWindows1252(lines[i]);
+        if (!encoded) encoded = encodeWindows1252(i < standard.size() ? standard[i] : standard.back());
+        bytes += *encoded;
+        bytes += "\r\n";
     }
-    return replaceFileAtomically(file, *encoded, error);
+    return replaceFileAtomically(file, bytes, error);
 }
 
 }  // namespace vostrel::files

@@ -19,8 +19,10 @@ const std::vector<std::string>& standardSettings();
 std::vector<std::string> readSettingsLines(const std::filesystem::path& file);
 
 // Writes every line followed by CR LF, in Windows-1252, replacing the file as a
-// whole. False (with `error` set) when it could not be written or a line holds
-// a character the file cannot store.
+// whole. A line holding a character the file cannot store (a menu folder named
+// in another script) is written as the standard line of its place, so that the
+// others, the language and the options, are still kept. False (with `error`
+// set) when the file could not be written.
 bool writeSettingsLines(const std::filesystem::path& file, const std::vector<std::string>& lines,
                         std::string& error);
 

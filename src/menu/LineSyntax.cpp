@@ -122,9 +122,6 @@ std::string menuEndItem() { return nextPageItem(1); }
 
 int leadingNumber(std::string_view text) noexcept {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
     int value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         const int digit = text[i] - '0';
@@ -134,6 +131,11 @@ int leadingNumber(std::string_view text) noexcept {
         value = value * 10 + digit;
     }
     return value;
+}
+
+int numericValue(std::string_view text) noexcept {
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos ? 0 : leadingNumber(text.substr(first));
 }
 
 std::string_view itemCommand(std::string_view line) noexcept {
@@ -150,6 +152,10 @@ bool isPageLineIgnoreCase(std::string_view line) noexcept {
 
 int pageNumber(std::string_view line) noexcept {
     return leadingNumber(charMidView(line, kPageNumberStart, kPageNumberLength));
+}
+
+int pageNumberIgnoringBlanks(std::string_view line) noexcept {
+    return numericValue(charMidView(line, kPageNumberStart, kPageNumberLength));
 }
 
 bool isSettingsBlockHead(std::string_view line) noexcept {

@@ -53,9 +53,14 @@ inline constexpr std::string_view kPageHeadPrefix = "MENUPAGE|TASK_PAGE";
 // The functions returning std::string_view return a view into `line`; keep the line alive (and
 // unchanged) while the view is in use.
 
-// Value of the decimal number at the start of `text`, leading blanks ignored; 0 when the text
-// does not begin with a digit. A number too large for int saturates at INT_MAX.
+// Value of the decimal number at the start of `text`; 0 when the text does not begin with a
+// digit (a blank before the digits counts as not beginning with one: " 3" is not page 3). A
+// number too large for int saturates at INT_MAX.
 [[nodiscard]] int leadingNumber(std::string_view text) noexcept;
+
+// The numeric value an open reads: like leadingNumber(), but blanks before the digits are
+// skipped, so " 3" reads 3.
+[[nodiscard]] int numericValue(std::string_view text) noexcept;
 
 // Task of an item line: characters 15 to length - 1, i.e. what follows "MENUITEM|TASK_" without
 // the closing "|". "" for lines that are too short to have one.
@@ -70,6 +75,9 @@ inline constexpr std::string_view kPageHeadPrefix = "MENUPAGE|TASK_PAGE";
 // two characters are read, so page 123 reads 12; a line that does not reach character 19, or
 // that has no digit there, reads 0.
 [[nodiscard]] int pageNumber(std::string_view line) noexcept;
+// The same two characters read with numericValue(), as an open reads them to mark the next-page
+// button and to find the highest page.
+[[nodiscard]] int pageNumberIgnoringBlanks(std::string_view line) noexcept;
 
 // Characters 17 to 20 are "PREF", i.e. the line is the head of the settings block.
 [[nodiscard]] bool isSettingsBlockHead(std::string_view line) noexcept;

@@ -68,7 +68,7 @@ TEST(LineSyntax, OpenBlockKeepsPlaceholderAndCommandsAreUpperCasedAsciiOnly) {
 
 TEST(LineSyntax, LeadingNumber) {
     const std::pair<std::string, int> cases[] = {
-        {"3|", 3}, {"12", 12}, {"123", 123}, {"  7x", 7}, {"\t4", 4}, {"0", 0},
+        {"3|", 3}, {"12", 12}, {"123", 123}, {"  7x", 0}, {"\t4", 0}, {"0", 0},
         {"x1", 0}, {"|3", 0}, {"", 0},       {"-5", 0},   {"1 2", 1},
         {"99999999999999", INT_MAX},
     };
