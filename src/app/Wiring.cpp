@@ -9,9 +9,14 @@ void frmWendax::wireChangeHandlers() {
     preview.HScroll1.onChange = [this] { HScroll1_Change(); };
     VScroll2.onChange = [this] { VScroll2_Change(); };
     cboMenu.onClick = [this] { cboMenu_Click(); };
+    // A preview button selects its line as the user would by clicking it.
     preview.selectLine = [this](int index) {
-        if (cboMenu.listIndex() == index) cboMenu_Click();
-        else cboMenu.setListIndex(index);
+        if (cboMenu.listIndex() == index) {
+            cboMenu.setText(cboMenu.entry(index));
+            cboMenu_Click();
+        } else {
+            cboMenu.setListIndex(index);
+        }
     };
 }
 
@@ -19,15 +24,15 @@ void frmWendax::RenderPreview() { preview.RenderPreview(); }
 void frmWendax::ClearPreview() { preview.ClearPreview(); }
 void frmWendax::HScroll1_Change() { preview.HScroll1_Change(); }
 
+// Either frame's places take clicks whichever orientation is shown (both hold the same page);
+// an empty place does not.
 void frmWendax::imgMenH_Click(int index) {
-    if (index >= 0 && index < preview::kPlaceCount && preview.imgMenH[index].visible() &&
-        preview.Frame3.visible())
+    if (index >= 0 && index < preview::kPlaceCount && preview.imgMenH[index].visible())
         preview.imgMenH_Click(index);
 }
 
 void frmWendax::imgMenQ_Click(int index) {
-    if (index >= 0 && index < preview::kPlaceCount && preview.imgMenQ[index].visible() &&
-        preview.Frame1.visible())
+    if (index >= 0 && index < preview::kPlaceCount && preview.imgMenQ[index].visible())
         preview.imgMenQ_Click(index);
 }
 

@@ -1,13 +1,22 @@
 #include "gui/QtHost.h"
 
+#include "gui/ControlWidgets.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QUrl>
 
 namespace vostrel::gui {
+
+namespace {
+constexpr int kInputBoxLeftTwips = 1000;
+constexpr int kInputBoxTopTwips = 3000;
+}  // namespace
 
 QString displayText(const std::string& text) {
     QString result = QString::fromStdString(text);
@@ -84,10 +93,17 @@ std::optional<std::string> QtHost::fileDialog(const app::FileDialogRequest& requ
 
 std::string QtHost::inputBox(const std::string& prompt, const std::string& title) {
     prepare();
-    bool accepted = false;
-    const QString text = QInputDialog::getText(parent_, dialogTitle(title), displayText(prompt),
-                                               QLineEdit::Normal, QString(), &accepted);
-    return accepted ? text.toStdString() : std::string{};
+    QInputDialog dialog(parent_);
+    // An input box says only what it is given: no title of its own.
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setLabelText(displayText(prompt));
+    // The program's one input box, the access code, has always stood at a
+    // fixed place on the screen rather than over the window.
+    const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        dialog.move(screen->geometry().topLeft() + QPoint(twipsToPixels(kInputBoxLeftTwips), twipsToPixels(kInputBoxTopTwips)));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.textValue().toStdString();
 }
 
 void QtHost::openUrl(const std::string& target) {

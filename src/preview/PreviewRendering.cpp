@@ -185,8 +185,8 @@ void MenuPreview::FollowPreviewLink() {
         ClearPreview();
         for (int i = std::max<int>(PreviewPageStart, 0); i < document.count(); ++i) {
             if (!menu::isSettingsBlockHead(document.entry(i))) continue;
-            if (i + 1 < document.count())
-                PreviewPage = static_cast<std::int16_t>(menu::pageNumber(document.entry(i + 1)));
+            // A head on the last line has nothing after it, which reads as page 0: the first page.
+            PreviewPage = static_cast<std::int16_t>(i + 1 < document.count() ? menu::pageNumber(document.entry(i + 1)) : 0);
             break;
         }
         RenderPreview();
