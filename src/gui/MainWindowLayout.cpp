@@ -51,6 +51,14 @@ QLabel* captionLabel(QWidget* parent, Qt::Alignment alignment, bool wrap) {
     return label;
 }
 
+// A command picture is named by the caption below it. Without a language the
+// captions stay empty; then its command (its tooltip) is the best name it has.
+// Both models feed the name, so it is set whichever of them changed.
+QString spokenName(const controls::Label& caption, const controls::Image& image) {
+    const QString name = spokenCaption(displayText(caption.caption()));
+    return name.isEmpty() ? displayText(image.tooltip()) : name;
+}
+
 }  // namespace
 
 QWidget* MainWindow::bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn,
@@ -118,7 +126,11 @@ void MainWindow::buildButtonField(QWidget* client) {
         // Drawn when its page is first shown (CommandButton).
         picture->setPictureIndex(i);
         commandButtons_[static_cast<std::size_t>(i)] = picture;
-        bind(image, picture);
+        controls::Label& caption = field.lblWXMenu[i];
+        // The picture is what takes the focus; it is named by its caption, or
+        // by its command while the captions are empty (no language chosen).
+        const auto name = [picture, &caption, &image] { picture->setAccessibleName(spokenName(caption, image)); };
+        bind(image, picture, name);
         connect(picture, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->imgWXMenu_Click(i); }); });
         connect(picture, &CommandButton::gridStep, this, [this, i](GridStep step) { moveGridFocus(i, step); });
         connect(picture, &CommandButton::pageStep, this, [this](int pages) {
@@ -126,14 +138,12 @@ void MainWindow::buildButtonField(QWidget* client) {
             forward([this, &bar, pages] { form_->userScrolls(bar, bar.value() + pages); }, &bar);
         });
 
-        controls::Label& caption = field.lblWXMenu[i];
         auto* label = new CaptionLabel(holder);
         label->setTextFormat(Qt::PlainText);
         label->setFont(captionFont);
-        bind(caption, label, [label, picture, &caption] {
+        bind(caption, label, [label, &caption, name] {
             label->setText(displayText(caption.caption()));
-            // The picture is what takes the focus; it is named by its caption.
-            picture->setAccessibleName(spokenCaption(label->text()));
+            name();
         }, true);
         connect(label, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->lblWXMenu_Click(i); }); });
     }
@@ -265,24 +275,28 @@ void MainWindow::buildPreview(QWidget* client) {
         auto* holder = bind(holderModel, new QWidget(box), {}, true);
         for (int p = 0; p < preview::kPlaceCount; ++p) {
             controls::Image& image = pictures[p];
+            controls::Label& caption = captions[p];
             auto* picture = new CommandButton(holder);
+            const auto name = [picture, &caption, &image] { picture->setAccessibleName(spokenName(caption, image)); };
             // Drawn when the place is first shown with its command (CommandButton).
-            bind(image, picture, [picture, &image] { picture->setPictureIndex(image.picture()); });
+            bind(image, picture, [picture, &image, name] {
+                picture->setPictureIndex(image.picture());
+                name();
+            });
             connect(picture, &ClickableLabel::clicked, this, [this, p, portrait] {
                 forward([this, p, portrait] {
                     if (portrait) form_->imgMenH_Click(p);
                     else form_->imgMenQ_Click(p);
                 });
             });
-            controls::Label& caption = captions[p];
             auto* label = new CaptionLabel(holder);
             label->setTextFormat(Qt::PlainText);
             QFont small = label->font();
             small.setPointSizeF(kCaptionPointSize);
             label->setFont(small);
-            bind(caption, label, [label, picture, &caption] {
+            bind(caption, label, [label, &caption, name] {
                 label->setText(displayText(caption.caption()));
-                picture->setAccessibleName(spokenCaption(label->text()));
+                name();
             }, true);
         }
     };

@@ -3,6 +3,8 @@
 // a screen reader is told about the buttons.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
@@ -53,6 +55,7 @@ private slots:
     void accessibleNamesFollowTheLanguage_data();
     void accessibleNamesFollowTheLanguage();
     void commandButtonIsAnAccessibleButton();
+    void picturesAreNamedByTheirCommandWithoutALanguage();
     void shortcutsEditTheTypedLine_data();
     void shortcutsEditTheTypedLine();
     void accessKeyPressesItsButton();
@@ -333,6 +336,44 @@ void KeyboardTest::commandButtonIsAnAccessibleButton() {
     face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(QString::fromStdString(window->form().cboMenu.entry(window->form().cboMenu.count() - 1))
                 .contains(QStringLiteral("menu_recalc_block"), Qt::CaseInsensitive));
+}
+
+void KeyboardTest::picturesAreNamedByTheirCommandWithoutALanguage() {
+    // A settings file naming a language the program does not know leaves every
+    // caption empty; the pictures must still have something to be called.
+    window.reset();
+    QFile settings(QDir(folder->path()).filePath(QStringLiteral("Zumzum.ini")));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[Initiierung]\r\nSpracheDEF=Klingonisch\r\nAutoAblauf=1\r\nT.mnu-path=xxxxxxxxxxxxxxxxxx\r\n"
+                   "Hochformat=1\r\nButtonSper=0\r\nStandardRe=1\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n"
+                   "XXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n");
+    settings.close();
+    window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const auto& form = window->form();
+    QVERIFY(!form.language.german && !form.language.english && !form.language.french);
+
+    QVERIFY(form.field.lblWXMenu[35].caption().empty());
+    QCOMPARE(accessibleText(button(35), QAccessible::Name), QStringLiteral("navigate_to"));
+    QCOMPARE(accessibleText(button(84), QAccessible::Name), QStringLiteral("menu_recalc_block"));
+
+    // The preview place of a command added now has no caption either.
+    const int lines = form.cboMenu.count();
+    focusButton(35);
+    type(Qt::Key_Return);
+    QCOMPARE(form.cboMenu.count(), lines + 1);
+    QVERIFY(form.mnuBHochformat.checked());
+    QWidget* place = widget(QStringLiteral("imgMenH_0"));
+    QVERIFY(place->isVisible());
+    QVERIFY(form.preview.lblMenH[0].caption().empty());
+    QCOMPARE(accessibleText(place, QAccessible::Name), QStringLiteral("navigate_to"));
+
+    // Once a language is chosen the captions name them again.
+    QTest::mouseClick(widget(QStringLiteral("cmdWXButton_1")), Qt::LeftButton);
+    QVERIFY(form.language.german);
+    QCOMPARE(accessibleText(button(35), QAccessible::Name), QStringLiteral("Navigieren zu"));
 }
 
 void KeyboardTest::shortcutsEditTheTypedLine_data() {
