@@ -1,6 +1,8 @@
 // The window as a mirror of the core: every control has its widget, model
 // changes reach the widgets, and real clicks, keys and scrolls reach the core.
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,8 +64,12 @@ private slots:
     void listRowsFollowOneAtATime();
     void clickOnListRowSelectsTheLine();
     void pagingScrollBarShowsThePage();
+    void lineScrollBarMovesTheCurrentLine_data();
+    void lineScrollBarMovesTheCurrentLine();
+    void previewScrollBarTurnsThePreviewPage();
     void picturesAreDrawnWhenFirstShown();
     void closingUnloadsOnceAndWritesSettings();
+    void closingSavesTheMenuBeforeWritingTheSettings();
     void endMenuItemClosesTheWindow();
 
 private:
@@ -388,6 +394,100 @@ void MainWindowTest::pagingScrollBarShowsThePage() {
     QCOMPARE(widget<QLabel>(QStringLiteral("Label3"))->text(), QStringLiteral("Seite 3 Einst./ Diverses/Laden"));
 }
 
+void MainWindowTest::lineScrollBarMovesTheCurrentLine_data() {
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("movedTo");  // -1: the move is refused
+    using A = QAbstractSlider::SliderAction;
+    QTest::newRow("arrow up") << 4 << int(A::SliderSingleStepSub) << 3;
+    QTest::newRow("arrow down") << 4 << int(A::SliderSingleStepAdd) << 5;
+    QTest::newRow("track below, ten lines free") << 1 << int(A::SliderPageStepAdd) << 11;
+    QTest::newRow("track above, ten lines free") << 11 << int(A::SliderPageStepSub) << 1;
+    // The bar stops at its end, so the core sees a jump of more than one step
+    // and wants ten places, which are not there.
+    QTest::newRow("track below, seven lines free") << 4 << int(A::SliderPageStepAdd) << -1;
+    QTest::newRow("track above, four lines free") << 4 << int(A::SliderPageStepSub) << -1;
+}
+
+void MainWindowTest::lineScrollBarMovesTheCurrentLine() {
+    QFETCH(int, current);
+    QFETCH(int, action);
+    QFETCH(int, movedTo);
+    app::frmWendax& form = window->form();
+    // Lines can be moved only outside auto-run's block building.
+    widget<QAction>(QStringLiteral("mnuEPageAuto"))->trigger();
+    QVERIFY(!form.mnuEPageAuto.checked());
+    std::vector<std::string> lines;
+    for (int i = 0; i < 12; ++i) lines.push_back("Zeile " + std::to_string(i));
+    for (const std::string& line : lines) form.cboMenu.append(line);
+    window->syncChanges();
+
+    auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
+    const QModelIndex row = list->model()->index(current, 0);
+    list->scrollTo(row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row).center());
+    QCOMPARE(form.cboMenu.listIndex(), current);
+    auto* bar = widget<QScrollBar>(QStringLiteral("VScroll2"));
+    QVERIFY(bar->isEnabled());
+    QCOMPARE(bar->maximum(), 11);
+    QCOMPARE(bar->value(), current);
+    QVERIFY(!form.MenuChanged);
+
+    bar->triggerAction(QAbstractSlider::SliderAction(action));
+
+    const int shown = movedTo < 0 ? current : movedTo;
+    if (movedTo >= 0) {
+        const std::string moving = lines[static_cast<std::size_t>(current)];
+        lines.erase(lines.begin() + current);
+        lines.insert(lines.begin() + movedTo, moving);
+    }
+    QCOMPARE(form.cboMenu.entries(), lines);
+    QCOMPARE(form.MenuChanged, movedTo >= 0);
+    QCOMPARE(form.cboMenu.listIndex(), shown);
+    QCOMPARE(bar->value(), shown);  // a refused move puts the thumb back
+    QCOMPARE(shownRow(list), shown);
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(rowText(list, i), QString::fromStdString(lines[static_cast<std::size_t>(i)]));
+}
+
+void MainWindowTest::previewScrollBarTurnsThePreviewPage() {
+    // Two pages of the main block auto-run has begun: navigate_to and the
+    // next-page item on page 1, show_map on page 2, which is shown.
+    app::frmWendax& form = window->form();
+    QVERIFY(form.mnuEPageAuto.checked());
+    form.imgWXMenu_Click(35);
+    form.imgWXMenu_Click(app::frmWendax::kNextPageButton);
+    form.imgWXMenu_Click(64);
+    window->syncChanges();
+    auto* bar = widget<QScrollBar>(QStringLiteral("HScroll1"));
+    QCOMPARE(bar->maximum(), 2);
+    QCOMPARE(bar->value(), 2);
+
+    struct Shown {
+        int page;
+        const char* title;
+        const char* place0;
+        const char* place1;
+    };
+    auto check = [this](const Shown& expected) {
+        QCOMPARE(int(window->form().preview.PreviewPage), expected.page);
+        QCOMPARE(widget<QScrollBar>(QStringLiteral("HScroll1"))->value(), expected.page);
+        // Both frames hold the page, whichever of them is visible.
+        for (const QChar frame : {QLatin1Char('H'), QLatin1Char('Q')}) {
+            QCOMPARE(widget<QLabel>(QStringLiteral("lblMenu%1").arg(frame))->text(), QString::fromUtf8(expected.title));
+            QCOMPARE(widget<QLabel>(QStringLiteral("lblMen%1_0").arg(frame))->text(), QString::fromUtf8(expected.place0));
+            QCOMPARE(widget<QLabel>(QStringLiteral("lblMen%1_1").arg(frame))->text(), QString::fromUtf8(expected.place1));
+        }
+    };
+    check({2, "Hauptmenü 2/§", "Karte anzeigen", ""});
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    check({1, "Hauptmenü 1/§", "Navigieren zu", "Nächste Seite"});
+    QVERIFY(!widget<QLabel>(QStringLiteral("imgMenH_1"))->isHidden());
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    check({2, "Hauptmenü 2/§", "Karte anzeigen", ""});
+    QVERIFY(widget<QLabel>(QStringLiteral("imgMenH_1"))->isHidden());
+}
+
 void MainWindowTest::picturesAreDrawnWhenFirstShown() {
     // Only the pages seen so far hold their pictures; the others cost nothing yet.
     auto drawnOnPage = [this](int page) {
@@ -437,6 +537,31 @@ void MainWindowTest::closingUnloadsOnceAndWritesSettings() {
     QFile::remove(settings);
     window->close();  // a second close must not unload again
     QVERIFY(!QFile::exists(settings));
+}
+
+void MainWindowTest::closingSavesTheMenuBeforeWritingTheSettings() {
+    // The save puts the menu folder into the settings list; only a settings
+    // file written after it can carry that folder to the next run.
+    app::frmWendax& form = window->form();
+    const std::string before = form.cboWXIni.entry(3);
+    const QString programFolder = QDir::cleanPath(folder->path());
+    QVERIFY(before != "T.mnu-path=" + programFolder.toStdString());
+    QTest::mouseClick(widget<QWidget>(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
+    QVERIFY(form.MenuChanged);
+    const QString menuFile = folder->filePath(QStringLiteral("menu.mnu"));
+    host->nextFileName = menuFile.toStdString();
+
+    window->close();
+
+    QCOMPARE(host->fileDialogs, 1);
+    QFile saved(menuFile);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(saved.readAll().contains("MENUITEM|TASK_NAVIGATE_TO|\r\n"));
+    QFile settings(folder->filePath(QString::fromUtf8(files::kSettingsFileName)));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = settings.readAll().split('\n');
+    QVERIFY(lines.size() > 3);
+    QCOMPARE(QString::fromLatin1(lines[3]).trimmed(), QStringLiteral("T.mnu-path=") + programFolder);
 }
 
 void MainWindowTest::endMenuItemClosesTheWindow() {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Host.h"
@@ -17,13 +18,15 @@ public:
     }
     std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
         ++fileDialogs;
-        return std::nullopt;
+        return std::exchange(nextFileName, std::nullopt);
     }
     std::string inputBox(const std::string&, const std::string&) override { return {}; }
     void openUrl(const std::string&) override {}
 
     std::vector<app::MessageRequest> messages;
     int fileDialogs = 0;
+    // What the next open or save dialog returns; it is cancelled when empty.
+    std::optional<std::string> nextFileName;
 };
 
 }  // namespace vostrel::guitest
