@@ -1,18 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <ostream>
-#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "app/frmWendax.h"
-#include "catalogue/CommandRowData.h"
 #include "check/MenuCheck.h"
 #include "files/Windows1252.h"
 
@@ -305,98 +300,17 @@ TEST(CheckCleanMenus, LongMenuWithTwoDigitPageNumbers) {
     EXPECT_TRUE(vostrel::check::checkMenu(longMainBlock(99)).empty());
 }
 
-// ---- Menus the editor builds ---------------------------------------------------------------
+// ---- The faulty menus of the command-line tool's tests ------------------------------------
 
-class SilentHost : public vostrel::app::Host {
-public:
-    vostrel::app::Answer messageBox(const vostrel::app::MessageRequest&) override {
-        ++messages;
-        return vostrel::app::Answer::No;
-    }
-    std::optional<std::string> fileDialog(const vostrel::app::FileDialogRequest&) override { return {}; }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-    int messages = 0;
-};
-
-class ProgramFolder {
-public:
-    ProgramFolder() {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() / ("vostrel-check-" + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-        // Manual building, no button lock: the test clicks every step itself.
-        std::ofstream(path_ / "Zumzum.ini", std::ios::binary)
-            << "[Initiierung]\r\nSpracheDEF=Deutsch\r\nAutoAblauf=0\r\nT.mnu-path=x\r\n"
-               "Hochformat=1\r\nButtonSper=0\r\nStandardRe=0\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n"
-               "XXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n";
-    }
-    ~ProgramFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-int buttonOf(std::string_view command) {
-    const auto& rows = vostrel::catalogue::kCommandRows;
-    const auto it = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.command == command; });
-    return static_cast<int>(it - rows.begin()) + 1;
+// tests/check/rules holds one faulty menu per rule, named after it; the tool's tests run the
+// check on each. A rule without its menu would go untested there.
+TEST(CheckRulesFiles, OneFaultyMenuPerRule) {
+    const auto folder = std::filesystem::path(VOSTREL_TEST_DATA_DIR).parent_path() / "check" / "rules";
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().extension() == ".mnu") files.insert(entry.path().stem().string());
+    const auto& names = vostrel::check::ruleNames();
+    EXPECT_EQ(files, std::set<std::string>(names.begin(), names.end()));
 }
-
-struct BuildCase {
-    const char* name;
-    std::int16_t languageButton;  // 1 German, 5 English, 7 French
-    int mainPages;
-    bool settings;
-};
-
-class CheckEditorMenus : public ::testing::TestWithParam<BuildCase> {};
-
-TEST_P(CheckEditorMenus, GiveNoFindings) {
-    const auto& c = GetParam();
-    ProgramFolder folder;
-    SilentHost host;
-    vostrel::app::frmWendax form(host, folder.path());
-    form.ProgramFolder = folder.path().string();
-    form.Form_Load();
-    form.cmdWXButton_Click(c.languageButton);
-
-    // Commands of the table in order, without the two that close pages.
-    std::vector<int> commands;
-    for (const auto& row : vostrel::catalogue::kCommandRows)
-        if (row.command != "page" && row.command != "page1" && row.command != "menu_preferences")
-            commands.push_back(buttonOf(row.command));
-    std::size_t next = 0;
-
-    form.cmdWXButton_Click(3);  // main menu
-    if (c.settings) form.imgWXMenu_Click(buttonOf("menu_preferences"));
-    for (int page = 1; page <= c.mainPages; ++page) {
-        if (page > 1) form.cmdWXButton_Click(0);  // next page
-        for (int k = 0; k < 4; ++k) form.imgWXMenu_Click(commands[next++ % commands.size()]);
-    }
-    form.cmdWXButton_Click(4);  // menu end
-    if (c.settings) {
-        form.cmdWXButton_Click(10);
-        for (int k = 0; k < 5; ++k) form.imgWXMenu_Click(commands[next++ % commands.size()]);
-        form.cmdWXButton_Click(0);
-        form.imgWXMenu_Click(commands[next++ % commands.size()]);
-        form.cmdWXButton_Click(4);
-    }
-    ASSERT_EQ(host.messages, 0) << "the editor refused a step";
-    const auto& lines = form.cboMenu.entries();
-    ASSERT_GT(lines.size(), 3u);
-    const auto findings = vostrel::check::checkMenu(lines, crlfFile(lines));
-    EXPECT_EQ(summary(findings), std::vector<std::string>{}) << lines[1];
-}
-
-INSTANTIATE_TEST_SUITE_P(Built, CheckEditorMenus,
-                         ::testing::Values(BuildCase{"GermanOnePage", 1, 1, false},
-                                           BuildCase{"EnglishWithSettings", 5, 3, true},
-                                           BuildCase{"FrenchTwelvePagesWithSettings", 7, 12, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
