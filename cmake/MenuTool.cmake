@@ -4,15 +4,35 @@
 # output tests below use it that way, so the comparison needs no shell and no second script.
 
 if(CMAKE_SCRIPT_MODE_FILE)
-    # -DTOOL=… -DARGS=a;b;… -DEXPECTED=file -DEXIT=status
+    # -DTOOL=… -DARGS=a;b;… -DEXIT=status and either -DEXPECTED=file (the whole output) or
+    # -DRULES=a;b;… (the rule names of the findings of `check --json`, as a set)
     execute_process(COMMAND ${TOOL} ${ARGS}
         OUTPUT_VARIABLE actual
         ERROR_VARIABLE stderr
         RESULT_VARIABLE status)
-    file(READ ${EXPECTED} expected)
     if(NOT status STREQUAL EXIT)
         message(FATAL_ERROR "exit status ${status}, expected ${EXIT}\n${stderr}${actual}")
     endif()
+    if(DEFINED RULES)
+        set(found "")
+        string(JSON count LENGTH "${actual}")
+        if(count GREATER 0)
+            math(EXPR last "${count} - 1")
+            foreach(i RANGE ${last})
+                string(JSON rule GET "${actual}" ${i} rule)
+                list(APPEND found ${rule})
+            endforeach()
+        endif()
+        list(REMOVE_DUPLICATES found)
+        list(SORT found)
+        set(expected "${RULES}")
+        list(SORT expected)
+        if(NOT "${found}" STREQUAL "${expected}")
+            message(FATAL_ERROR "rules found: ${found}\nrules expected: ${expected}\n${actual}")
+        endif()
+        return()
+    endif()
+    file(READ ${EXPECTED} expected)
     if(NOT actual STREQUAL expected)
         message(FATAL_ERROR "output differs from ${EXPECTED}:\n---- actual\n${actual}---- expected\n${expected}")
     endif()
@@ -70,4 +90,26 @@ if(VOSTREL_BUILD_TESTS)
         show --lang fr hand_edited.mnu)
     vostrel_menu_output_test(show_missing_page 1 empty.txt show --page 9 example_de.mnu)
     vostrel_menu_output_test(bad_language 2 empty.txt check --lang it example_de.mnu)
+
+    # tests/check/rules holds one faulty menu per rule, named after the rule and otherwise
+    # correct: the check must report that rule and no other, and fail the file unless the rule
+    # only warns. (A unit test sees to it that every rule has its menu.)
+    set(_warning_rules missing-line-end name-case unknown-command
+        menu-preferences-without-settings settings-unreachable)
+    # A settings block can only stand before the main block when the first line is not the
+    # main block head, so that menu necessarily brings both findings.
+    set(_also_settings-before-main first-line-not-main-block)
+    file(GLOB _rule_menus CONFIGURE_DEPENDS ${_check}/rules/*.mnu)
+    foreach(menu IN LISTS _rule_menus)
+        get_filename_component(rule ${menu} NAME_WE)
+        set(exit 1)
+        if(rule IN_LIST _warning_rules)
+            set(exit 0)
+        endif()
+        set(rules ${rule} ${_also_${rule}})
+        add_test(NAME menu_tool.rule.${rule}
+            COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:vostrel-menu> "-DARGS=check;--json;${rule}.mnu"
+                "-DRULES=${rules}" -DEXIT=${exit} -P ${CMAKE_CURRENT_LIST_FILE}
+            WORKING_DIRECTORY ${_check}/rules)
+    endforeach()
 endif()
