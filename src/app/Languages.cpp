@@ -64,7 +64,7 @@ void frmWendax::applyLanguageCaptions() {
         {&mnuBHochformat, false, {"Menü &Hochformat", "Menu P&ortrait", "Menu &Portrait"}},
         {&mnuEButtonSperren, false, {"&Button Sperren", "&Lock Button", "&Figer Bouton"}},
         {&mnuEPageAuto, false, {"&Auto-Ablauf", "&Automatical-Run", "Exécution &automatique"}},
-        {&mnuECheck, false, {"Menü &prüfen", "&Check Menu", "&Vérifier le menu"}},
+        {&mnuECheck, false, {"Menü &Prüfen", "&Check Menu", "&Vérifier Menu"}},
         {&mnuEStandard, false, {"&Standard Herstellen", "&Standard Undoing", "&Modifier la Standard"}},
         {&mnuAnleitung, false, {"&Anleitung", "M&anual", "&Aide"}},
         {&mnuHistorie, false,

@@ -2,6 +2,8 @@
 // the document only; choosing a finding selects its line and nothing more.
 #include "app/frmWendax.h"
 #include "check/MenuCheck.h"
+#include "files/TextFile.h"
+#include "files/Windows1252.h"
 
 namespace vostrel::app {
 
@@ -25,10 +27,24 @@ std::string pick(const controls::LanguageFlags& language, const controls::Wordin
     return text;
 }
 
+// Line ends, a missing last line end and the like exist only in the file. Its bytes are judged
+// only while they still are this document: unchanged since opening or saving, and read back to
+// exactly the lines shown. Otherwise (edited since, file changed or gone) a finding from the
+// bytes would name faults the document does not have, so only the lines are checked.
+std::optional<std::string> bytesOfDocument(const std::string& path, bool changed,
+                                           const std::vector<std::string>& lines) {
+    if (changed || path.empty()) return std::nullopt;
+    auto bytes = files::readFileBytes(path);
+    if (!bytes || files::splitLines(files::decodeWindows1252(*bytes)) != lines) return std::nullopt;
+    return bytes;
+}
+
 }  // namespace
 
 void frmWendax::mnuECheck_Click() {
-    const auto findings = check::checkMenu(cboMenu.entries());
+    const auto& lines = cboMenu.entries();
+    const auto findings =
+        check::checkMenu(lines, bytesOfDocument(CurrentFilePath, MenuChanged, lines));
     const check::Language lang = checkLanguage(language);
     MenuCheckWindow window;
     window.caption = pick(language, kCaption);

@@ -69,7 +69,7 @@ public:
     controls::MenuItem mnuEButtonSperren{"mnuEButtonSperren", "&Button Sperren", "F6"};
     controls::MenuItem mnuEPageAuto{"mnuEPageAuto", "&Auto-Ablauf", "F9"};
     controls::MenuItem mnuEStandard{"mnuEStandard", "&Standard Herstellen"};
-    controls::MenuItem mnuECheck{"mnuECheck", "Menü &prüfen", "F12"};
+    controls::MenuItem mnuECheck{"mnuECheck", "Menü &Prüfen", "F12"};
     controls::MenuItem mnuAnleitung{"mnuAnleitung", "&Anleitung"};
     controls::MenuItem mnuFrage{"mnuFrage", "&?"};
     controls::MenuItem mnuInfo{"mnuInfo", "&Info", "F8"};

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <set>
 
 #include "app/frmWendax.h"
 #include "cli/replay/ScriptedHost.h"
@@ -11,6 +14,21 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// "Zeile 2 [lone-lf]" for every row of the findings list: where and which rule.
+std::vector<std::string> placesAndRules(const std::vector<std::string>& rows) {
+    std::vector<std::string> out;
+    for (const auto& row : rows) {
+        const auto rule = row.rfind(" [");
+        out.push_back(row.substr(0, row.find(':')) +
+                      (rule == std::string::npos ? "" : row.substr(rule)));
+    }
+    return out;
+}
+
+void writeBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
 
 class MenuCheckMenu : public ::testing::Test {
 protected:
@@ -54,10 +72,60 @@ TEST_F(MenuCheckMenu, ABuiltMenuHasNoFaultsAndAHandEditedOneNamesItsLines) {
     EXPECT_EQ(form.cboMenu.tooltip(), "Pos 3");
 }
 
-TEST_F(MenuCheckMenu, FindingsFollowTheLanguageAndTheMenuItemIsCaptioned) {
+TEST_F(MenuCheckMenu, AnOpenedFileIsJudgedByItsBytesWhileItStillIsTheDocument) {
+    // Line 2 ends in a lone LF, the last line has no line end; the lines themselves are fine.
+    const std::string bytes =
+        "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|\r\nMENUPAGE|TASK_PAGE1|Hauptmen\xFC 1/1|\n"
+        "MENUITEM|TASK_ABOUT|\r\nMENUITEM|TASK_PAGE1|";
+    const fs::path file = folder / "opened.mnu";
+    writeBytes(file, bytes);
+    host.queueDialog(file.string());
+    ASSERT_TRUE(form.chooseMenuItem("mnuDLaden"));
+    ASSERT_EQ(form.cboMenu.count(), 4);
+    const std::vector<std::string> fromBytes = {"Zeile 2 [lone-lf]", "Zeile 4 [missing-line-end]"};
+    form.mnuECheck_Click();
+    EXPECT_EQ(placesAndRules(form.frmWXCheck->rows), fromBytes);
+
+    // Changed on disk since: those bytes are no longer the document, so only its lines count.
+    writeBytes(file, bytes + "\nMENUITEM|TASK_ABOUT|");
+    form.mnuECheck_Click();
+    EXPECT_EQ(form.frmWXCheck->rows, std::vector<std::string>{"Keine Fehler gefunden."});
+    writeBytes(file, bytes);
+    form.mnuECheck_Click();
+    EXPECT_EQ(placesAndRules(form.frmWXCheck->rows), fromBytes);
+
+    // Changed in the editor: the file says nothing about the document any more.
+    form.imgWXMenu_Click(35);
+    ASSERT_TRUE(form.MenuChanged);
+    form.mnuECheck_Click();
+    EXPECT_EQ(placesAndRules(form.frmWXCheck->rows),
+              std::vector<std::string>{"Zeile 5 [item-after-closing]"});
+}
+
+TEST_F(MenuCheckMenu, ItsCaptionFollowsTheLanguageWithAnAccessKeyOfItsOwnInTheExtrasMenu) {
+    const vostrel::app::MenuBarEntry* extras = nullptr;
+    for (const auto& entry : form.menuBar())
+        if (entry.menu == &form.mnuButtons) extras = &entry;
+    ASSERT_NE(extras, nullptr);
+    for (const auto& [button, caption] :
+         {std::pair{7, "&Vérifier Menu"}, std::pair{5, "&Check Menu"}, std::pair{1, "Menü &Prüfen"}}) {
+        host.queueAnswer(false);  // keep the menu
+        form.cmdWXButton_Click(static_cast<std::int16_t>(button));
+        EXPECT_EQ(form.mnuECheck.caption(), caption);
+        std::set<int> keys;
+        for (const auto* item : extras->items) {
+            const auto& text = item->caption();
+            const auto amp = text.find('&');
+            if (item->separator() || amp == std::string::npos || amp + 1 >= text.size()) continue;
+            const auto key = std::tolower(static_cast<unsigned char>(text[amp + 1]));
+            EXPECT_TRUE(keys.insert(key).second) << "access key of \"" << text << "\" is taken";
+        }
+    }
+}
+
+TEST_F(MenuCheckMenu, FindingsFollowTheLanguage) {
     host.queueAnswer(false);
     form.cmdWXButton_Click(5);
-    EXPECT_EQ(form.mnuECheck.caption(), "&Check Menu");
     form.cboMenu.append("MENUITEM|TASK_NO_SUCH_COMMAND|");
     form.mnuECheck_Click();
     EXPECT_EQ(form.frmWXCheck->caption, "Check menu");
