@@ -3,14 +3,16 @@
 #include "catalogue/ButtonPages.h"
 
 #include <QCoreApplication>
-#include <QFontDatabase>
+#include <QFile>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QtGlobal>
 
 #include <array>
@@ -309,6 +311,9 @@ constexpr std::array<QRgb, 7> kPageInk = {
 };
 constexpr int kControlPage = 2;  // `page` and `page1` sit on page 3
 
+constexpr const char* kIconFontResource = ":/fonts/MaterialIcons-Regular.ttf";
+constexpr int kCommandGlyphPixels = 36;  // the glyph of a command tile
+
 constexpr bool validIndex(int buttonIndex) {
     return buttonIndex >= 1 && buttonIndex <= kCommandPictureCount;
 }
@@ -319,7 +324,8 @@ constexpr bool validIndex(int buttonIndex) {
 
 struct Store {
     bool fontTried = false;
-    QString fontFamily;
+    QByteArray fontData;               // the bundled icon font, empty when it cannot be read
+    QHash<int, QRawFont> fontsByPixelSize;
     QHash<quint64, QPixmap> pictures;
     QHash<int, QIcon> flags;
     QIcon program;
@@ -337,7 +343,8 @@ void releaseStore() {
     s.flags.clear();
     s.program = QIcon();
     s.fontTried = false;
-    s.fontFamily.clear();
+    s.fontData.clear();
+    s.fontsByPixelSize.clear();
     s.cleanupHooked = false;
 }
 
@@ -375,29 +382,45 @@ QColor blend(QColor ink, QColor paper, qreal inkShare) {
                             float(ink.blueF() * inkShare + paper.blueF() * paperShare));
 }
 
-QFont iconFont(qreal pixelSize) {
-    QString family = iconFontFamily();
-    if (family.isEmpty())
-        family = QStringLiteral("Material Icons");  // the installed copy, if there is one
-    QFont font;
-    font.setFamilies({family});
-    font.setPixelSize(qMax(1, qRound(pixelSize)));
-    // A glyph the font lacks must show as a gap, not as some other font's character.
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferAntialias));
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
+// The bundled icon font at a pixel size, straight from its bytes. Asking the font database for
+// the family instead would let it pick an installed copy of the same name: another version, and
+// where that copy is the WOFF2 file, one that has to be unpacked for every size drawn.
+QRawFont iconFont(qreal pixelSize) {
+    if (!prepareStore())
+        return {};
+    Store& s = store();
+    if (!s.fontTried) {
+        s.fontTried = true;
+        QFile file(QString::fromLatin1(kIconFontResource));
+        if (file.open(QIODevice::ReadOnly))
+            s.fontData = file.readAll();
+        else
+            qWarning("vostrel::gui artwork: cannot read %s", kIconFontResource);
+    }
+    if (s.fontData.isEmpty())
+        return {};
+    const int pixels = qMax(1, qRound(pixelSize));
+    auto found = s.fontsByPixelSize.constFind(pixels);
+    if (found == s.fontsByPixelSize.constEnd())
+        found = s.fontsByPixelSize.insert(pixels, QRawFont(s.fontData, pixels, QFont::PreferNoHinting));
+    return *found;
 }
 
 // Draws one glyph with its em box centred on `centre`; the icons are designed centred in it.
 void drawGlyph(QPainter& painter, char16_t code, QPointF centre, qreal pixelSize, QColor ink) {
-    const QFont font = iconFont(pixelSize);
-    const QFontMetricsF metrics(font);
-    const QString text(QChar{code});
-    const qreal width = metrics.horizontalAdvance(text);
-    const qreal baseline = centre.y() + (metrics.ascent() - metrics.descent()) / 2.0;
-    painter.setFont(font);
+    const QRawFont font = iconFont(pixelSize);
+    // A glyph the font lacks shows as a gap, never as some other font's character.
+    const QList<quint32> glyphs = font.isValid() ? font.glyphIndexesForString(QString(QChar{code})) : QList<quint32>{};
+    if (glyphs.isEmpty() || glyphs.first() == 0)
+        return;
+    const qreal width = font.advancesForGlyphIndexes(glyphs).value(0).x();
+    const qreal baseline = centre.y() + (font.ascent() - font.descent()) / 2.0;
+    QGlyphRun run;
+    run.setRawFont(font);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions({QPointF(0, 0)});
     painter.setPen(ink);
-    painter.drawText(QPointF(centre.x() - width / 2.0, baseline), text);
+    painter.drawGlyphRun(QPointF(centre.x() - width / 2.0, baseline), run);
 }
 
 // Renders `paint` onto a transparent picture of `size` logical pixels at `devicePixelRatio`.
@@ -452,7 +475,7 @@ void paintBadge(QPainter& painter, QPointF centre, const CommandArt& art, QColor
 void paintCommand(QPainter& painter, const QRectF& area, const CommandArt& art, QColor ink) {
     paintTile(painter, area, ink);
     const QPointF centre = area.center();
-    drawGlyph(painter, glyphCode(art.glyph), centre, 36.0, ink);
+    drawGlyph(painter, glyphCode(art.glyph), centre, kCommandGlyphPixels, ink);
     if (!art.badgeGlyph.empty() || !art.badgeText.empty())
         paintBadge(painter, centre + QPointF(art.badgeText.size() > 1 ? 20.0 : 17.0, 12.0), art,
                    ink);
@@ -655,19 +678,12 @@ QIcon drawnIcon(DrawnIconEngine::Draw draw, QList<int> listedSizes) {
 // -------------------------------------------------------------------------------------------------
 
 QString iconFontFamily() {
-    if (!prepareStore())
-        return {};
-    Store& s = store();
-    if (!s.fontTried) {
-        s.fontTried = true;
-        const int id =
-            QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/MaterialIcons-Regular.ttf"));
-        if (id < 0)
-            qWarning("vostrel::gui artwork: cannot load :/fonts/MaterialIcons-Regular.ttf");
-        else
-            s.fontFamily = QFontDatabase::applicationFontFamilies(id).value(0);
-    }
-    return s.fontFamily;
+    return iconFont(kCommandGlyphPixels).familyName();
+}
+
+bool iconFontHasGlyph(char16_t code) {
+    const QRawFont font = iconFont(kCommandGlyphPixels);
+    return font.isValid() && font.supportsCharacter(QChar{code});
 }
 
 QPixmap commandPicture(int buttonIndex, qreal devicePixelRatio) {

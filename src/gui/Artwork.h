@@ -53,8 +53,11 @@ QString commandIconName(int buttonIndex);
 // The codepoint of that glyph in the icon font; 0 for an index out of range.
 char16_t commandIconCodepoint(int buttonIndex);
 
-// The family name of the icon font as loaded from our resources (loading it on the first call);
-// empty when the resource is missing or cannot be loaded.
+// The family name of the icon font bundled in our resources (read on the first call); empty when
+// the resource is missing or cannot be read.
 QString iconFontFamily();
+
+// Whether the bundled icon font has a glyph for `code`.
+bool iconFontHasGlyph(char16_t code);
 
 }  // namespace vostrel::gui
