@@ -1,10 +1,11 @@
 // Writes the README's picture of the editor: a three-page German menu built
 // click by click through the real window, grabbed to a PNG.
 //
-//   vostrel-screenshot OUTPUT.png [--scale 2]
+//   vostrel-screenshot OUTPUT.png [--scale 2] [--landscape]
 //
 // --scale sets QT_SCALE_FACTOR before the application starts, so the window
 // draws itself (and its pictures) for a high-dpi screen of that factor.
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -104,7 +105,7 @@ private:
 };
 
 int usage() {
-    std::fprintf(stderr, "usage: vostrel-screenshot OUTPUT.png [--scale FACTOR]\n");
+    std::fprintf(stderr, "usage: vostrel-screenshot OUTPUT.png [--scale FACTOR] [--landscape]\n");
     return 2;
 }
 
@@ -113,10 +114,13 @@ int usage() {
 int main(int argc, char* argv[]) {
     std::string output;
     std::string scale;
+    bool landscape = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--scale" && i + 1 < argc)
             scale = argv[++i];
+        else if (argument == "--landscape")
+            landscape = true;
         else if (!argument.empty() && argument[0] != '-' && output.empty())
             output = argument;
         else
@@ -160,6 +164,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    // The landscape frame shows the same page; the menu item switches to it.
+    if (landscape) {
+        auto* orientation = window.findChild<QAction*>(QStringLiteral("mnuBHochformat"));
+        if (!orientation) return 1;
+        orientation->trigger();
+    }
     QApplication::processEvents();
     if (!window.grabToPng(QString::fromStdString(output))) {
         std::fprintf(stderr, "vostrel-screenshot: cannot write %s\n", output.c_str());
