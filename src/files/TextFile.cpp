@@ -47,18 +47,6 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string joinLinesCrLf(const std::vector<std::string>& lines) {
-    std::size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
-    for (const auto& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
-
 namespace {
 
 std::filesystem::path temporarySibling(const std::filesystem::path& path) {

@@ -16,9 +16,6 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 // line keeps its commas, quotes and blanks.
 std::vector<std::string> splitLines(std::string_view text);
 
-// Joins lines, each followed by CR LF.
-std::string joinLinesCrLf(const std::vector<std::string>& lines);
-
 // Writes the bytes to a temporary file beside the target and renames it over
 // the target, so that a failure never leaves half a file. On failure the old
 // file is untouched and `error` says why.
