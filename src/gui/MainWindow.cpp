@@ -19,6 +19,7 @@
 #include "gui/InfoWindow.h"
 #include "gui/ListBoxModel.h"
 #include "gui/QtHost.h"
+#include "gui/TerminationSignal.h"
 #include "gui/TextWindow.h"
 
 namespace vostrel::gui {
@@ -36,6 +37,13 @@ MainWindow::MainWindow(const QString& programFolder, app::Host* host, QWidget* p
         host = ownHost_.get();
     }
     form_ = std::make_unique<app::frmWendax>(*host, std::filesystem::path(programFolder.toStdString()));
+    form_->onSettingsRead = [] { TerminationSignal::settingsWereRead(); };
+    if (TerminationSignal* signal = TerminationSignal::instance())
+        connect(signal, &TerminationSignal::received, this, &MainWindow::endBySignal);
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    recoveryTimer_->setInterval(0);
+    connect(recoveryTimer_, &QTimer::timeout, this, [this] { form_->updateRecoveryFile(); });
     buildWidgets();
 
     form_->setObserver(this);
@@ -70,6 +78,8 @@ bool MainWindow::forward(const std::function<void()>& handler, const controls::C
     if (echo) changed_.insert(echo);
     syncChanges();
     if (form_->closed()) close();
+    // The recovery file is written when the editor is idle again, never inside a click.
+    else recoveryTimer_->start();
     return true;
 }
 
@@ -80,8 +90,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         --handlerDepth_;
         syncChanges();
     }
-    // The program offers no way to refuse closing.
-    event->accept();
+    // The user may stay at the save question; then the window stays too.
+    if (form_->closed())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::endBySignal() {
+    // The answer of a box open now will never come: the core writes what must
+    // survive and the program ends from inside whatever loop is running.
+    form_->endAtOnce();
+    if (exitProcess) exitProcess();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -104,9 +124,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             // The edit line claims Shift+Del for cutting text; in this window
             // the menu's shortcuts come first (Shift+Del deletes the selected
             // line), as they did in the toolkit the window was designed in.
+            // Undo and redo keys are the exception: in the edit line they act
+            // on the typed text, as in any line edit.
             const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
             for (const QAction* action : shortcutActions_) {
-                if (action->isEnabled() && action->shortcut() == pressed) {
+                if (action->isEnabled() && action->shortcuts().contains(pressed) && !editKeyActions_.contains(action)) {
                     event->ignore();
                     return true;
                 }

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -15,6 +16,7 @@
 #include "gui/ButtonGrid.h"
 
 class QAction;
+class QTimer;
 class QLineEdit;
 class QListView;
 class QScrollBar;
@@ -57,11 +59,17 @@ public:
     QWidget* infoWindow() const;
     QWidget* checkWindow() const;
 
+    // A termination signal arrived: the core ends at once, then this runs; by
+    // default it ends the process without waiting for any open box.
+    std::function<void()> exitProcess = [] { std::_Exit(0); };
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void endBySignal();
+
     // ControlObserver: only note what changed; the widgets follow in syncChanges.
     void controlChanged(const controls::Control& control) override;
     void listInserted(const controls::ListBox& list, int index) override;
@@ -130,6 +138,9 @@ private:
 
     // The menu items that have a shortcut; they win over the edit line's own keys.
     std::vector<QAction*> shortcutActions_;
+    // Undo and redo: their keys belong to the edit line while it has the focus.
+    QList<const QAction*> editKeyActions_;
+    QTimer* recoveryTimer_ = nullptr;
 
     std::unordered_map<const controls::Control*, std::function<void()>> mirrors_;
     std::unordered_map<const controls::ListBox*, ListBoxModel*> lists_;
