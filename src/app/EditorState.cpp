@@ -51,6 +51,7 @@ EditorState EditorState::capture(const frmWendax& form) {
     EditorState s;
     s.listIndex = form.cboMenu.listIndex();
     s.editText = form.cboMenu.text();
+    s.listTooltip = form.cboMenu.tooltip();
     s.SelectedLine = form.SelectedLine;
     s.PageButtonCount = form.PageButtonCount;
     s.NextPageNumber = form.NextPageNumber;
@@ -86,6 +87,7 @@ EditorState EditorState::capture(const frmWendax& form) {
 void EditorState::restore(frmWendax& form) const {
     // The document is already back: the selection may point into it again.
     form.cboMenu.restoreSelection(form.cboMenu.validIndex(listIndex) ? listIndex : -1, editText);
+    form.cboMenu.setTooltip(listTooltip);
     form.SelectedLine = SelectedLine;
     form.PageButtonCount = PageButtonCount;
     form.NextPageNumber = NextPageNumber;

@@ -36,6 +36,7 @@ struct ShownPlace {
 struct EditorState {
     int listIndex = -1;
     std::string editText;
+    std::string listTooltip;  // the position of the selected line
     std::int16_t SelectedLine = 0, PageButtonCount = 0, NextPageNumber = 0, NextBlockPageNumber = 0;
     std::string BlockTitle;
     bool ButtonCountCheck = false;

@@ -96,6 +96,11 @@ TEST_F(ReplayerTest, StepsThatNeedAWindowAreRefusedWithoutOne) {
         "start\nclick cmdWXButton 2",  // indexes 2, 6 and 8 do not exist
         "start\nclick imgMenH 6",
         "start\nmenu mnuLeer1",  // separators are not menu items
+        "start\nstart",          // a second run while the first one is running
+        "start\ncrash\nclick cmdWXButton 3",
+        // an answer of the wrong kind for the question asked
+        "start\nclick imgWXMenu 35\nanswer yes\nclose",
+        "start\nclick imgWXMenu 35\nanswer save\nmenu mnuDMenuLoesch",
     };
     for (const char* scenario : cases) {
         int status = 0;
