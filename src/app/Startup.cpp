@@ -1,8 +1,7 @@
 // Start-up and shut-down of the main window, in the order the other rooms rely on.
-#include <system_error>
-
 #include "app/frmWendax.h"
 #include "catalogue/CommandTable.h"
+#include "files/Paths.h"
 #include "files/SettingsFile.h"
 #include "text/LineText.h"
 
@@ -28,7 +27,7 @@ void frmWendax::applySettingsLines() {
     language.setOnly(languageValue == "Deutsch", languageValue == "English",
                      languageValue == "Français");
     mnuEPageAuto.setChecked(settingsValue(kAutoRunLine) == "1");
-    MenuFolder = settingsValue(kFolderLine);
+    MenuFolder = files::pathFromUtf8(settingsValue(kFolderLine));
     if (settingsValue(kPortraitLine) == "1") {
         mnuBHochformat.setChecked(true);
         preview.ArrangePortrait(form, cmdWXButton(9));
@@ -47,7 +46,7 @@ void frmWendax::Form_Load() {
     mnuEStandard.setVisible(false);
     mnuHistorie.setVisible(false);
 
-    cboWXIni.assignAll(files::readSettingsLines(std::filesystem::path(ProgramFolder) / files::kSettingsFileName));
+    cboWXIni.assignAll(files::readSettingsLines(ProgramFolder / files::kSettingsFileName));
     if (cboWXIni.count() < files::kSettingsMinimumLines) cboWXIni.assignAll(files::standardSettings());
     applySettingsLines();
 
@@ -82,8 +81,6 @@ void frmWendax::Form_Unload() {
     frmWXInfo.reset();
     frmWXCheck.reset();
     frmWXText.reset();
-    std::error_code ignored;
-    std::filesystem::current_path(ProgramFolder, ignored);
 }
 
 void frmWendax::mnuDEnde_Click() { Form_Unload(); }

@@ -17,6 +17,7 @@
 #include "controls/ListBox.h"
 #include "controls/MenuItem.h"
 #include "controls/ScrollBar.h"
+#include "files/FileBuffer.h"
 #include "help/HelpWindows.h"
 #include "preview/MenuPreview.h"
 
@@ -94,11 +95,14 @@ public:
     bool MenuChanged = false;
     std::string MessageText;
     controls::LanguageFlags language;
-    std::string ProgramFolder;
+    // The folders and files the handlers remember are locations, not text: a name
+    // that is not valid UTF-8 must still open and save. Shown, they go through
+    // files::pathToText.
+    std::filesystem::path ProgramFolder;
     std::string VersionText;
-    std::string MenuFolder;
-    std::string MenuRelativeName;
-    std::string CurrentFilePath;
+    std::filesystem::path MenuFolder;
+    std::filesystem::path MenuRelativeName;
+    std::filesystem::path CurrentFilePath;
 
     // ---- Window events ----------------------------------------------------
     void Form_Load();    // start-up
@@ -202,6 +206,8 @@ private:
 
     void wireMenuBar();
     void showFileCaption();
+    void rememberMenuFolder();
+    std::string readFailureText(const files::ReadFailure& failure) const;
     void markUsedCommands();
     void scanPageNumbers();
     std::string lastDialogFileName_;
