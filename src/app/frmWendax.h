@@ -86,7 +86,9 @@ public:
     std::optional<MenuCheckWindow> frmWXCheck;  // findings of the menu check
 
     // ---- Shared values --------------------------------------------------
-    std::int16_t SelectedLine = 0;
+    // A line number: 16 bits in the original design, which wrapped past 32,767
+    // lines and sent the line-moving bar and the move into endless recursion.
+    int SelectedLine = 0;
     std::int16_t PageButtonCount = 0;
     std::int16_t NextPageNumber = 0;
     std::int16_t NextBlockPageNumber = 0;
@@ -200,7 +202,7 @@ private:
     bool blockTitleIsMain() const;
     void StopButtonCountCheck();
     void ShowSelectLineMessage();
-    void EintragVerschieben(std::int16_t Richtung);
+    void EintragVerschieben(int Richtung);
     int commandButtonOfLine(const std::string& line) const;
     void showWarning(const std::string& text);
 
