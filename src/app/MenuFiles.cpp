@@ -106,6 +106,8 @@ void frmWendax::mnuDLaden_Click() {
     if (MenuChanged && !cboMenu.empty() && FileSaveAs() == SaveResult::Failed) return;
     if (!FileOpen()) return;
     preview.PreviewPage = 0;
+    // A menu without a page head renders nothing, so the old menu's page must go first.
+    ClearPreview();
     RenderPreview();
     if (cboMenu.empty()) {
         if (mnuEPageAuto.checked()) {

@@ -24,8 +24,12 @@ std::string frmWendax::settingsValue(int line) const {
 
 void frmWendax::applySettingsLines() {
     const auto languageValue = settingsValue(kLanguageLine);
-    language.setOnly(languageValue == "Deutsch", languageValue == "English",
-                     languageValue == "Français");
+    const bool english = languageValue == "English";
+    const bool french = languageValue == "Français";
+    // A line naming none of the three (a word typed in lower case, or "Français"
+    // saved in UTF-8) would leave every message and page title empty; it counts
+    // as German, the standard language, and start-up then writes it as such.
+    language.setOnly(!english && !french, english, french);
     mnuEPageAuto.setChecked(settingsValue(kAutoRunLine) == "1");
     MenuFolder = files::pathFromUtf8(settingsValue(kFolderLine));
     if (settingsValue(kPortraitLine) == "1") {
