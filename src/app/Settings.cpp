@@ -1,5 +1,6 @@
 // The settings list and its file.
 #include "app/frmWendax.h"
+#include "files/Paths.h"
 #include "files/SettingsFile.h"
 
 namespace vostrel::app {
@@ -10,7 +11,7 @@ bool frmWendax::writeSettingsFile(std::string& error) const {
 }
 
 void frmWendax::WriteSettings() {
-    const auto file = std::filesystem::path(ProgramFolder) / files::kSettingsFileName;
+    const auto file = ProgramFolder / files::kSettingsFileName;
     std::string error;
     if (writeSettingsFile(error)) return;
     // The settings are lost for the next run, so say so; closing goes on.
@@ -19,7 +20,7 @@ void frmWendax::WriteSettings() {
                   "The settings could not be saved:\r\n",
                   "Les préférences n'ont pas pu être enregistrées:\r\n");
     host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, kApplicationTitle,
-                      text + file.string()});
+                      text + files::pathToText(file)});
 }
 
 }  // namespace vostrel::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -17,7 +18,7 @@ public:
         if (request.buttons == app::MessageButtons::SaveDiscardCancel) return unsavedWorkAnswer;
         return request.buttons == app::MessageButtons::YesNo ? app::Answer::Yes : app::Answer::Ok;
     }
-    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override {
         ++fileDialogs;
         return std::exchange(nextFileName, std::nullopt);
     }
@@ -27,7 +28,7 @@ public:
     std::vector<app::MessageRequest> messages;
     int fileDialogs = 0;
     // What the next open or save dialog returns; it is cancelled when empty.
-    std::optional<std::string> nextFileName;
+    std::optional<std::filesystem::path> nextFileName;
     // The answer to the question asked before unsaved work is dropped.
     app::Answer unsavedWorkAnswer = app::Answer::Save;
 };
