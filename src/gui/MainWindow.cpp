@@ -252,6 +252,7 @@ void MainWindow::syncChanges() {
         if (const auto it = mirrors_.find(control); it != mirrors_.end()) it->second();
     keepFocusInField(focusedButton);
     syncSecondaryWindows();
+    qtTranslations_.follow(form_->language);
     syncing_ = false;
 }
 

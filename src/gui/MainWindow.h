@@ -14,6 +14,7 @@
 #include "app/frmWendax.h"
 #include "controls/Control.h"
 #include "gui/ButtonGrid.h"
+#include "gui/QtTranslations.h"
 
 class QAction;
 class QTimer;
@@ -59,6 +60,8 @@ public:
     QWidget* textWindow() const;
     QWidget* infoWindow() const;
     QWidget* checkWindow() const;
+    // The language of Qt's own texts: "de", "fr", or "" for English.
+    const QString& qtLanguage() const { return qtTranslations_.installed(); }
 
     // A termination signal arrived: the core ends at once, then this runs; by
     // default it ends the process without waiting for any open box.
@@ -142,6 +145,7 @@ private:
     // Undo and redo: their keys belong to the edit line while it has the focus.
     QList<const QAction*> editKeyActions_;
     QTimer* recoveryTimer_ = nullptr;
+    QtTranslations qtTranslations_;
 
     std::unordered_map<const controls::Control*, std::function<void()>> mirrors_;
     std::unordered_map<const controls::ListBox*, ListBoxModel*> lists_;
