@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "app/frmWendax.h"
+#include "files/TextFile.h"
 #include "files/MenuFile.h"
 
 namespace vostrel::app {
@@ -30,18 +31,29 @@ void frmWendax::removeRecoveryFile() {
     recoveryWrittenAt_.reset();
 }
 
-void frmWendax::updateRecoveryFile() {
-    if (!loaded_ || closed_) return;
+frmWendax::RecoveryUpdate frmWendax::takeRecoveryUpdate() {
+    if (!loaded_ || closed_) return {};
     if (!MenuChanged || cboMenu.empty()) {
-        if (recoveryWrittenAt_) removeRecoveryFile();
-        return;
+        if (!recoveryWrittenAt_) return {};
+        recoveryWrittenAt_.reset();
+        return {RecoveryUpdate::Kind::Remove, {}};
     }
-    if (recoveryWrittenAt_ == history_.editCount()) return;
+    if (recoveryWrittenAt_ == history_.editCount()) return {};
+    // A line the file cannot hold is reported by the user's own save; until
+    // it is changed the last recovery file stays as it is.
+    auto bytes = files::encodeMenuFile(cboMenu.entries());
+    if (!bytes) return {};
+    recoveryWrittenAt_ = history_.editCount();
+    return {RecoveryUpdate::Kind::Write, std::move(*bytes)};
+}
+
+void frmWendax::applyRecoveryUpdate(const std::filesystem::path& file, const RecoveryUpdate& update) {
+    std::error_code ignored;
+    std::string failure;
     // A failure is not reported: the next change tries again, and the user's
     // own save is what counts.
-    std::string ignored;
-    if (files::writeMenuFile(recoveryFile(), cboMenu.entries(), ignored))
-        recoveryWrittenAt_ = history_.editCount();
+    if (update.kind == RecoveryUpdate::Kind::Write) files::replaceFileAtomically(file, update.bytes, failure);
+    else if (update.kind == RecoveryUpdate::Kind::Remove) std::filesystem::remove(file, ignored);
 }
 
 bool frmWendax::offerRecovery() {

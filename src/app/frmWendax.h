@@ -194,10 +194,21 @@ public:
     // ---- Recovery ------------------------------------------------------------
     // Beside the settings file.
     std::filesystem::path recoveryFile() const;
-    // Writes the document to the recovery file while it has unsaved changes and
-    // removes the file when it has none; does nothing when neither changed since
-    // the last call. Cheap to call after every event.
-    void updateRecoveryFile();
+    // What the recovery file must become after the latest changes, handed out
+    // once: the bytes to write while the document has unsaved changes, a
+    // removal when it has none, or nothing when neither changed since the last
+    // call. Cheap to call after every event; the bytes are written by
+    // applyRecoveryUpdate, which touches nothing of the window, so a front end
+    // may run it away from its event loop.
+    struct RecoveryUpdate {
+        enum class Kind { None, Write, Remove };
+        Kind kind = Kind::None;
+        std::string bytes;
+    };
+    RecoveryUpdate takeRecoveryUpdate();
+    static void applyRecoveryUpdate(const std::filesystem::path& file, const RecoveryUpdate& update);
+    // Both at once, as the replay tool does after every step.
+    void updateRecoveryFile() { applyRecoveryUpdate(recoveryFile(), takeRecoveryUpdate()); }
 
     // ---- Help menu and the two secondary windows -------------------------
     void mnuAnleitung_Click();

@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
@@ -24,6 +25,10 @@
 #include "gui/TextWindow.h"
 
 namespace vostrel::gui {
+
+namespace {
+constexpr int kRecoveryDelayMs = 250;
+}  // namespace
 
 // The program folder comes from the system, not from Qt: a folder name that is not
 // UTF-8 would not survive the trip through a QString.
@@ -47,8 +52,12 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
         connect(signal, &TerminationSignal::received, this, &MainWindow::endBySignal);
     recoveryTimer_ = new QTimer(this);
     recoveryTimer_->setSingleShot(true);
-    recoveryTimer_->setInterval(0);
-    connect(recoveryTimer_, &QTimer::timeout, this, [this] { form_->updateRecoveryFile(); });
+    // Shortly after the user pauses: a click that follows another at once
+    // never waits for the recovery file to be encoded.
+    recoveryTimer_->setInterval(kRecoveryDelayMs);
+    connect(recoveryTimer_, &QTimer::timeout, this, &MainWindow::writeRecoveryFile);
+    recoveryWriter_ = std::make_unique<QThreadPool>();
+    recoveryWriter_->setMaxThreadCount(1);
     buildWidgets();
 
     form_->setObserver(this);
@@ -61,6 +70,7 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
 }
 
 MainWindow::~MainWindow() {
+    recoveryWriter_->waitForDone();
     // The widgets go with the window; the models must not report to it any more.
     if (form_) form_->setObserver(nullptr);
     // The secondary windows have no parent to take them along.
@@ -83,12 +93,20 @@ bool MainWindow::forward(const std::function<void()>& handler, const controls::C
     if (echo) changed_.insert(echo);
     syncChanges();
     if (form_->closed()) close();
-    // The recovery file is written when the editor is idle again, never inside a click.
+    // The recovery file is written once the editor is idle again, never inside a click.
     else recoveryTimer_->start();
     return true;
 }
 
+void MainWindow::writeRecoveryFile() {
+    auto update = std::make_shared<app::frmWendax::RecoveryUpdate>(form_->takeRecoveryUpdate());
+    if (update->kind == app::frmWendax::RecoveryUpdate::Kind::None) return;
+    recoveryWriter_->start([file = form_->recoveryFile(), update] { app::frmWendax::applyRecoveryUpdate(file, *update); });
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Shut-down removes the recovery file; no write may come after it.
+    recoveryWriter_->waitForDone();
     if (!form_->closed() && handlerDepth_ == 0) {
         ++handlerDepth_;
         form_->Form_Unload();
@@ -105,6 +123,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::endBySignal() {
     // The answer of a box open now will never come: the core writes what must
     // survive and the program ends from inside whatever loop is running.
+    recoveryWriter_->waitForDone();
     form_->endAtOnce();
     if (exitProcess) exitProcess();
 }

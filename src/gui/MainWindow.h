@@ -17,6 +17,7 @@
 #include "gui/QtTranslations.h"
 
 class QAction;
+class QThreadPool;
 class QTimer;
 class QLineEdit;
 class QListView;
@@ -73,6 +74,7 @@ protected:
 
 private:
     void endBySignal();
+    void writeRecoveryFile();
 
     // ControlObserver: only note what changed; the widgets follow in syncChanges.
     void controlChanged(const controls::Control& control) override;
@@ -145,6 +147,9 @@ private:
     // Undo and redo: their keys belong to the edit line while it has the focus.
     QList<const QAction*> editKeyActions_;
     QTimer* recoveryTimer_ = nullptr;
+    // Writes the recovery file away from the event loop, one write after the
+    // other, so that a click never waits for the disk.
+    std::unique_ptr<QThreadPool> recoveryWriter_;
     QtTranslations qtTranslations_;
 
     std::unordered_map<const controls::Control*, std::function<void()>> mirrors_;

@@ -2,6 +2,7 @@
 // own dialog texts in the interface language, and a termination signal while
 // the shut-down question is open.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -117,6 +118,19 @@ private slots:
         });
         window->form().host().messageBox({app::MessageIcon::Question, app::MessageButtons::YesNo, {}, QStringLiteral("?").toStdString()});
         QCOMPARE(shown, yesNo);
+    }
+
+    void recoveryFileFollowsTheDocumentOnceIdle() {
+        openWindow(true);
+        const QString recovery = folder->filePath(QStringLiteral("Zumzum-recovery.mnu"));
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdWXButton_3")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
+        QVERIFY(!QFile::exists(recovery));  // not inside the click
+        QTRY_VERIFY(QFile::exists(recovery));
+        // Undone back to the empty start of the run: nothing is left to recover.
+        window->findChild<QAction*>(QStringLiteral("mnuBRueckgaengig"))->trigger();
+        window->findChild<QAction*>(QStringLiteral("mnuBRueckgaengig"))->trigger();
+        QTRY_VERIFY(!QFile::exists(recovery));
     }
 
     void terminationDuringTheShutdownQuestionWritesAndEnds() {
