@@ -45,6 +45,28 @@ void restoreScrollBar(controls::ScrollBar& bar, const ScrollBarState& s) {
     bar.setGeometry(s.geometry);
 }
 
+// Every plain value a step restores, beside the place the window keeps it.
+template <class State, class Form, class Visit>
+void visitValues(State& s, Form& form, Visit&& visit) {
+    visit(s.SelectedLine, form.SelectedLine);
+    visit(s.PageButtonCount, form.PageButtonCount);
+    visit(s.NextPageNumber, form.NextPageNumber);
+    visit(s.NextBlockPageNumber, form.NextBlockPageNumber);
+    visit(s.BlockTitle, form.BlockTitle);
+    visit(s.ButtonCountCheck, form.ButtonCountCheck);
+    visit(s.PreviewPage, form.preview.PreviewPage);
+    visit(s.PreviewLastPage, form.preview.PreviewLastPage);
+    visit(s.PreviewLinkPage, form.preview.PreviewLinkPage);
+    visit(s.PreviewPageStart, form.preview.PreviewPageStart);
+    visit(s.SkipPreviewScroll, form.preview.SkipPreviewScroll);
+    visit(s.PreviewCommand, form.preview.PreviewCommand);
+    visit(s.ProgramFolder, form.ProgramFolder);
+    visit(s.VersionText, form.VersionText);
+    visit(s.MenuFolder, form.MenuFolder);
+    visit(s.MenuRelativeName, form.MenuRelativeName);
+    visit(s.CurrentFilePath, form.CurrentFilePath);
+}
+
 }  // namespace
 
 EditorState EditorState::capture(const frmWendax& form) {
@@ -52,24 +74,8 @@ EditorState EditorState::capture(const frmWendax& form) {
     s.listIndex = form.cboMenu.listIndex();
     s.editText = form.cboMenu.text();
     s.listTooltip = form.cboMenu.tooltip();
-    s.SelectedLine = form.SelectedLine;
-    s.PageButtonCount = form.PageButtonCount;
-    s.NextPageNumber = form.NextPageNumber;
-    s.NextBlockPageNumber = form.NextBlockPageNumber;
-    s.BlockTitle = form.BlockTitle;
-    s.ButtonCountCheck = form.ButtonCountCheck;
+    visitValues(s, form, [](auto& kept, const auto& shown) { kept = shown; });
     const auto& p = form.preview;
-    s.PreviewPage = p.PreviewPage;
-    s.PreviewLastPage = p.PreviewLastPage;
-    s.PreviewLinkPage = p.PreviewLinkPage;
-    s.PreviewPageStart = p.PreviewPageStart;
-    s.SkipPreviewScroll = p.SkipPreviewScroll;
-    s.PreviewCommand = p.PreviewCommand;
-    s.ProgramFolder = form.ProgramFolder;
-    s.VersionText = form.VersionText;
-    s.MenuFolder = form.MenuFolder;
-    s.MenuRelativeName = form.MenuRelativeName;
-    s.CurrentFilePath = form.CurrentFilePath;
     s.caption = form.form.caption();
     s.colours.reserve(form.field.lblWXMenu.size());
     for (const auto& label : form.field.lblWXMenu) s.colours.push_back(label.backColour());
@@ -88,24 +94,8 @@ void EditorState::restore(frmWendax& form) const {
     // The document is already back: the selection may point into it again.
     form.cboMenu.restoreSelection(form.cboMenu.validIndex(listIndex) ? listIndex : -1, editText);
     form.cboMenu.setTooltip(listTooltip);
-    form.SelectedLine = SelectedLine;
-    form.PageButtonCount = PageButtonCount;
-    form.NextPageNumber = NextPageNumber;
-    form.NextBlockPageNumber = NextBlockPageNumber;
-    form.BlockTitle = BlockTitle;
-    form.ButtonCountCheck = ButtonCountCheck;
+    visitValues(*this, form, [](const auto& kept, auto& shown) { shown = kept; });
     auto& p = form.preview;
-    p.PreviewPage = PreviewPage;
-    p.PreviewLastPage = PreviewLastPage;
-    p.PreviewLinkPage = PreviewLinkPage;
-    p.PreviewPageStart = PreviewPageStart;
-    p.SkipPreviewScroll = SkipPreviewScroll;
-    p.PreviewCommand = PreviewCommand;
-    form.ProgramFolder = ProgramFolder;
-    form.VersionText = VersionText;
-    form.MenuFolder = MenuFolder;
-    form.MenuRelativeName = MenuRelativeName;
-    form.CurrentFilePath = CurrentFilePath;
     form.form.setCaption(caption);
     for (std::size_t i = 0; i < colours.size(); ++i) form.field.lblWXMenu[i].setBackColour(colours[i]);
     const auto controls = enableables(form);

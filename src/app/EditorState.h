@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,8 @@ struct EditorState {
     bool ButtonCountCheck = false;
     std::int16_t PreviewPage = 0, PreviewLastPage = 0, PreviewLinkPage = 0, PreviewPageStart = 0;
     bool SkipPreviewScroll = false;
-    std::string PreviewCommand, ProgramFolder, VersionText, MenuFolder, MenuRelativeName, CurrentFilePath;
+    std::string PreviewCommand, VersionText;
+    std::filesystem::path ProgramFolder, MenuFolder, MenuRelativeName, CurrentFilePath;
     std::string caption;
     std::vector<controls::Colour> colours;
     std::vector<bool> enabled;  // control buttons, then menu items, in a fixed order
