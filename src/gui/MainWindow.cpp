@@ -1,6 +1,8 @@
 #include "gui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QSessionManager>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
@@ -50,6 +52,8 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
     form_->onSettingsRead = [] { TerminationSignal::settingsWereRead(); };
     if (TerminationSignal* signal = TerminationSignal::instance())
         connect(signal, &TerminationSignal::received, this, &MainWindow::endBySignal);
+    // The end of the desktop session is handled like a termination signal: no question waits.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::endBySignal);
     recoveryTimer_ = new QTimer(this);
     recoveryTimer_->setSingleShot(true);
     // Shortly after the user pauses: a click that follows another at once
@@ -92,9 +96,15 @@ bool MainWindow::forward(const std::function<void()>& handler, const controls::C
     --handlerDepth_;
     if (echo) changed_.insert(echo);
     syncChanges();
-    if (form_->closed()) close();
-    // The recovery file is written once the editor is idle again, never inside a click.
-    else recoveryTimer_->start();
+    if (form_->closed()) {
+        // Shut-down removed the recovery file; a write still under way must not bring it back.
+        recoveryWriter_->waitForDone();
+        app::frmWendax::applyRecoveryUpdate(form_->recoveryFile(), {app::frmWendax::RecoveryUpdate::Kind::Remove, {}});
+        close();
+    } else {
+        // The recovery file is written once the editor is idle again, never inside a click.
+        recoveryTimer_->start();
+    }
     return true;
 }
 
