@@ -69,10 +69,7 @@ private slots:
         QFETCH(int, lines);
         openWindow(true);
         app::frmWendax& form = window->form();
-        window->findChild<QWidget*>(QStringLiteral("cmdWXButton_3"))->setFocus();
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdWXButton_3")), Qt::LeftButton);
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
-        QCOMPARE(form.cboMenu.count(), 3);
+        startMenu();
         if (keys.toString() != QStringLiteral("Ctrl+Z")) {
             QTest::keySequence(window.get(), QKeySequence(QStringLiteral("Ctrl+Z")));
             QCOMPARE(form.cboMenu.count(), 2);
@@ -105,26 +102,14 @@ private slots:
         // Switching away from German first shows that the texts follow each switch.
         clickLanguage(languageButton == 5 ? 7 : 5);
         clickLanguage(languageButton);
-        QStringList shown;
-        QTimer::singleShot(0, [&shown] {
-            shown = buttonTexts();
-            QApplication::activeModalWidget()->close();
-        });
-        window->form().host().messageBox({app::MessageIcon::Question, app::MessageButtons::SaveDiscardCancel, {}, QStringLiteral("?").toStdString()});
-        QCOMPARE(shown, saveQuestion);
-        QTimer::singleShot(0, [&shown] {
-            shown = buttonTexts();
-            QApplication::activeModalWidget()->close();
-        });
-        window->form().host().messageBox({app::MessageIcon::Question, app::MessageButtons::YesNo, {}, QStringLiteral("?").toStdString()});
-        QCOMPARE(shown, yesNo);
+        QCOMPARE(buttonsOf(app::MessageButtons::SaveDiscardCancel), saveQuestion);
+        QCOMPARE(buttonsOf(app::MessageButtons::YesNo), yesNo);
     }
 
     void recoveryFileFollowsTheDocumentOnceIdle() {
         openWindow(true);
         const QString recovery = folder->filePath(QStringLiteral("Zumzum-recovery.mnu"));
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdWXButton_3")), Qt::LeftButton);
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
+        startMenu();
         QVERIFY(!QFile::exists(recovery));  // not inside the click
         QTRY_VERIFY(QFile::exists(recovery));
         // Undone back to the empty start of the run: nothing is left to recover.
@@ -144,8 +129,7 @@ private slots:
             // The process would end here; the test closes the box to go on.
             if (boxWasOpen) QApplication::activeModalWidget()->close();
         };
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdWXButton_3")), Qt::LeftButton);
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
+        startMenu();
         QFile::remove(folder->filePath(QStringLiteral("Zumzum.ini")));
         QTimer::singleShot(50, [] { std::raise(SIGTERM); });
         window->close();  // the save question opens and waits
@@ -163,6 +147,24 @@ private:
         window = std::make_unique<gui::MainWindow>(folder->path().toStdString(), scripted ? host.get() : nullptr);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // The sorted button texts of a real question box with those buttons.
+    QStringList buttonsOf(app::MessageButtons buttons) {
+        QStringList shown;
+        QTimer::singleShot(0, [&shown] {
+            shown = buttonTexts();
+            QApplication::activeModalWidget()->close();
+        });
+        window->form().host().messageBox({app::MessageIcon::Question, buttons, {}, "?"});
+        return shown;
+    }
+
+    // The main block and one command: three lines, unsaved.
+    void startMenu() {
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdWXButton_3")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
+        QCOMPARE(window->form().cboMenu.count(), 3);
     }
 
     // The document is empty, so a language switch asks nothing.
