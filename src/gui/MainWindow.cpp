@@ -85,7 +85,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineScroll_ && event->type() == QEvent::FocusIn) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        rezoom();
+    } else if (watched == lineScroll_ && event->type() == QEvent::FocusIn) {
         forward([this] { form_->VScroll2_GotFocus(); });
     } else if (menuList_ && watched == menuList_->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
@@ -225,6 +227,7 @@ void MainWindow::syncChanges() {
         if (const auto it = mirrors_.find(control); it != mirrors_.end()) it->second();
     keepFocusInField(focusedButton);
     syncSecondaryWindows();
+    showPassingNote();
     syncing_ = false;
 }
 

@@ -13,6 +13,7 @@
 #include "app/frmWendax.h"
 #include "controls/Control.h"
 #include "gui/ButtonGrid.h"
+#include "gui/Zoom.h"
 
 class QAction;
 class QLineEdit;
@@ -57,6 +58,9 @@ public:
     QWidget* infoWindow() const;
     QWidget* checkWindow() const;
 
+    // The factor by which the layout is zoomed to fill the window (1 at the start size).
+    qreal zoomFactor() const { return zoom_.factor(); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,7 +92,12 @@ private:
     // Shows `list` in `view` through a model that reads the core's entries.
     void bindList(controls::ListBox& list, QListView* view, QWidget* frame, QLineEdit* edit);
     void bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget);
+    // The window's size and its status line (MainWindowChrome.cpp).
     void applyFormGeometry();
+    // Fits the zoomed layout into the client area, centred.
+    void rezoom();
+    // Shows the core's passing note in the status line when it has a new one.
+    void showPassingNote();
 
     // Keyboard focus in the button field (MainWindow.cpp).
     bool canFocusButton(int button) const;
@@ -113,6 +122,11 @@ private:
     std::unique_ptr<QtHost> ownHost_;
     std::unique_ptr<app::frmWendax> form_;
     QWidget* client_ = nullptr;
+    // Holds every control's widget at the zoomed layout's size, centred in client_.
+    QWidget* canvas_ = nullptr;
+    Zoom zoom_;
+    QSize designClient_;
+    int passingSeen_ = 0;
     QLineEdit* menuEdit_ = nullptr;
     QListView* menuList_ = nullptr;
     QScrollBar* lineScroll_ = nullptr;  // VScroll2

@@ -8,9 +8,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "catalogue/ButtonPages.h"
 #include "gui/Artwork.h"
@@ -24,14 +26,6 @@
 namespace vostrel::gui {
 
 namespace {
-
-// The window's outer size in the model counts a title bar, a menu bar and a
-// border as the toolkit the window was designed in drew them; the layout was
-// made to fit what those leave over. Qt sizes the inside only and draws its
-// own menu bar, which is added on top so the layout keeps all of its room.
-constexpr int kWindowBorderPx = 4;
-constexpr int kTitleBarPx = 23;
-constexpr int kDesignMenuBarPx = 20;
 
 // Two lines of this size fill the 30-pixel caption strip of a command; longer
 // captions shrink a little (CaptionLabel).
@@ -59,18 +53,28 @@ QString spokenName(const controls::Label& caption, const controls::Image& image)
     return name.isEmpty() ? displayText(image.tooltip()) : name;
 }
 
+// A caption too long for its strip is cut with an ellipsis on screen; a
+// screen reader still hears all of it.
+void mirrorCaption(CaptionLabel* label, const controls::Label& caption, const std::function<void()>& nameButton) {
+    const QString text = displayText(caption.caption());
+    label->setText(text);
+    label->setAccessibleDescription(spokenCaption(text));
+    nameButton();
+}
+
 }  // namespace
 
 QWidget* MainWindow::bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn,
                           bool paintsBackColour) {
     widget->setObjectName(widgetName(control));
-    mirrors_[&control] = [&control, widget, mirrorOwn = std::move(mirrorOwn), paintsBackColour] {
+    zoom_.trackFont(widget);
+    mirrors_[&control] = [this, &control, widget, mirrorOwn = std::move(mirrorOwn), paintsBackColour] {
         const QSignalBlocker block(widget);
         widget->setToolTip(displayText(control.tooltip()));
         // Said after the name: for a command picture, its command.
         widget->setAccessibleDescription(displayText(control.tooltip()));
         widget->setEnabled(control.enabled());
-        widget->setGeometry(twipsToRect(control.geometry()));
+        zoom_.place(widget, control.geometry());
         if (paintsBackColour) applyBackColour(widget, control.backColour());
         if (mirrorOwn) mirrorOwn();
         widget->setVisible(control.visible());
@@ -81,31 +85,27 @@ QWidget* MainWindow::bind(controls::Control& control, QWidget* widget, std::func
 void MainWindow::buildWidgets() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
+    client_->installEventFilter(this);  // its resizes zoom the layout
     setCentralWidget(client_);
+    canvas_ = new QWidget(client_);
+    canvas_->setObjectName(QStringLiteral("canvas"));
     setWindowIcon(programIcon());
 
-    buildButtonField(client_);
-    buildControlArea(client_);
-    buildPreview(client_);
+    buildButtonField(canvas_);
+    buildControlArea(canvas_);
+    buildPreview(canvas_);
     buildMenuBar();
+    // The status line exists from the start, so that its first passing note
+    // does not make the window taller.
+    statusBar();
 
     controls::Control& form = form_->form;
     mirrors_[&form] = [this, &form] {
         setWindowTitle(QString::fromStdString(form.caption()));
         applyBackColour(client_, form.backColour());
+        applyBackColour(canvas_, form.backColour());
         applyFormGeometry();
     };
-}
-
-void MainWindow::applyFormGeometry() {
-    const controls::Geometry& g = form_->form.geometry();
-    const int width = twipsToPixels(g.width) - 2 * kWindowBorderPx;
-    const int clientHeight =
-        twipsToPixels(g.height) - kTitleBarPx - kDesignMenuBarPx - 2 * kWindowBorderPx;
-    // A fixed client lets the window's own layout add whatever height Qt's
-    // menu bar really takes on this desktop.
-    client_->setFixedSize(width, clientHeight);
-    adjustSize();
 }
 
 void MainWindow::buildButtonField(QWidget* client) {
@@ -141,11 +141,10 @@ void MainWindow::buildButtonField(QWidget* client) {
         auto* label = new CaptionLabel(holder);
         label->setTextFormat(Qt::PlainText);
         label->setFont(captionFont);
-        bind(caption, label, [label, &caption, name] {
-            label->setText(displayText(caption.caption()));
-            name();
-        }, true);
+        bind(caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
         connect(label, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->lblWXMenu_Click(i); }); });
+        label->setCoveredBy(picture);
+        picture->raise();
     }
 
     // Tab walks a page in reading order, as the arrow keys do, rather than in
@@ -189,17 +188,26 @@ void MainWindow::buildControlArea(QWidget* client) {
         small.setPointSizeF(8);  // "Nächste Seite" must fit under the picture unclipped
         button->setFont(small);
         controlButton(index, button);
+        zoom_.trackIconSize(button);
+        return button;
     };
     auto flagButton = [&](int index, QWidget* parent, FlagLanguage language) {
         auto* button = new QPushButton(parent);
         button->setIcon(flagIcon(language));
         button->setIconSize(QSize(kFlagSize, kFlagSize));
         controlButton(index, button);
+        zoom_.trackIconSize(button);
     };
 
     QGroupBox* frame5 = frameBox(form_->Frame5, client);
-    pictureButton(0, frame5, nextPagePicture(devicePixelRatioF()));
-    pictureButton(4, frame5, menuEndPicture(devicePixelRatioF()));
+    QToolButton* nextPage = pictureButton(0, frame5, nextPagePicture(devicePixelRatioF()));
+    QToolButton* menuEnd = pictureButton(4, frame5, menuEndPicture(devicePixelRatioF()));
+    zoom_.onChange([this, nextPage, menuEnd](qreal factor) {
+        // Drawn again for the zoom, in half steps, so that they stay crisp.
+        const qreal ratio = devicePixelRatioF() * std::ceil(factor * 2.0) / 2.0;
+        nextPage->setIcon(QIcon(nextPagePicture(ratio)));
+        menuEnd->setIcon(QIcon(menuEndPicture(ratio)));
+    });
     QLabel* pageCaption = captionLabel(frame5, Qt::AlignLeft | Qt::AlignTop, true);
     QFont bold = pageCaption->font();
     bold.setBold(true);
@@ -294,10 +302,9 @@ void MainWindow::buildPreview(QWidget* client) {
             QFont small = label->font();
             small.setPointSizeF(kCaptionPointSize);
             label->setFont(small);
-            bind(caption, label, [label, &caption, name] {
-                label->setText(displayText(caption.caption()));
-                name();
-            }, true);
+            bind(caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
+            label->setCoveredBy(picture);
+            picture->raise();
         }
     };
     frame(preview.Frame3, preview.Picture3, preview.lblMenuH, preview.imgMenH, preview.lblMenH, true);
@@ -306,6 +313,9 @@ void MainWindow::buildPreview(QWidget* client) {
 }
 
 void MainWindow::bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget) {
+    // On the green frames a bar would inherit white arrows meant for captions;
+    // the system's colours keep its arrows dark on its light groove.
+    useSystemColours(widget);
     bind(bar, widget, [widget, &bar] { applyScrollBar(widget, bar); });
     connect(widget, &QScrollBar::valueChanged, this, [this, &bar](int value) {
         forward([this, &bar, value] { form_->userScrolls(bar, scrollValueFromWidget(bar, value)); }, &bar);
@@ -354,7 +364,8 @@ void MainWindow::buildMenuBar() {
         mirrors_[&item] = [action, &item] {
             const QSignalBlocker block(action);
             action->setSeparator(item.separator());
-            action->setText(QString::fromStdString(item.caption()));
+            // A separator with text is drawn as a labelled section, "-" and all.
+            action->setText(item.separator() ? QString() : QString::fromStdString(item.caption()));
             action->setEnabled(item.enabled());
             action->setVisible(item.visible());
             if (action->isCheckable()) action->setChecked(item.checked());

@@ -158,6 +158,7 @@ json dumpState(const app::frmWendax& form, const ScriptedHost& host) {
                                                {"txtInfo", form.frmWXInfo->txtInfo}}
                                         : json(nullptr);
     state["shell"] = host.shell();
+    state["status"] = {{"text", form.passingNote.text}, {"count", form.passingNote.count}};
     return state;
 }
 
