@@ -4,11 +4,12 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QPointer>
 #include <QTreeView>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -68,6 +69,22 @@ QString displayText(const std::string& text) {
     return result;
 }
 
+std::filesystem::path pathFromQString(const QString& name) {
+#ifdef _WIN32
+    return std::filesystem::path(name.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+#endif
+}
+
+QString qStringFromPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
+}
+
 QString dialogTitle(const std::string& title) {
     return title.empty() ? QString::fromUtf8(app::kApplicationTitle) : QString::fromStdString(title);
 }
@@ -99,6 +116,7 @@ app::Answer QtHost::messageBox(const app::MessageRequest& request) {
     box.setWindowTitle(dialogTitle(request.title));
     box.setText(displayText(request.text));
     box.setTextFormat(Qt::PlainText);
+    if (!request.detail.empty()) box.setInformativeText(displayText(request.detail));
     centreOverParent(&box, parent_);
     switch (request.icon) {
         case app::MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
@@ -116,10 +134,10 @@ app::Answer QtHost::messageBox(const app::MessageRequest& request) {
     return app::Answer::Ok;
 }
 
-std::optional<std::string> QtHost::fileDialog(const app::FileDialogRequest& request) {
+std::optional<std::filesystem::path> QtHost::fileDialog(const app::FileDialogRequest& request) {
     prepare();
     QFileDialog dialog(parent_, QString::fromStdString(request.title),
-                       QString::fromStdString(request.startFolder));
+                       qStringFromPath(request.startFolder));
     dialog.setNameFilters(nameFiltersOf(request.filter));
     fitFileDialog(dialog);
     centreOverParent(&dialog, parent_);
@@ -132,9 +150,9 @@ std::optional<std::string> QtHost::fileDialog(const app::FileDialogRequest& requ
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
-    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+    if (!request.fileName.empty()) dialog.selectFile(qStringFromPath(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
+    return pathFromQString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }
 
 std::string QtHost::inputBox(const std::string& prompt, const std::string& title) {
