@@ -13,6 +13,7 @@
 #include "app/frmWendax.h"
 #include "controls/Control.h"
 #include "gui/ButtonGrid.h"
+#include "gui/RovingTabStop.h"
 #include "gui/Zoom.h"
 
 class QAction;
@@ -109,6 +110,11 @@ private:
     // the focus to the first button of the page now shown, instead of leaving
     // it wherever Qt's focus chain happened to go.
     void keepFocusInField(int focusedBefore);
+    // The button field and each preview frame are one Tab stop each.
+    void updateTabStops();
+    // The arrow keys among the places of a preview frame.
+    void movePlaceFocus(const std::array<CommandButton*, preview::kPlaceCount>& places, int columns, int from,
+                        GridStep step);
 
     // Mirroring (MainWindow.cpp).
     void mirrorAll();
@@ -132,6 +138,7 @@ private:
     QListView* menuList_ = nullptr;
     QScrollBar* lineScroll_ = nullptr;  // VScroll2
     std::array<CommandButton*, catalogue::ButtonField::kButtonCount> commandButtons_{};
+    std::vector<std::unique_ptr<RovingTabStop>> tabStops_;
     // Top-level windows of their own, so that the main window does not keep
     // them on top of itself; they are deleted when their models go.
     QPointer<TextWindow> textWindow_;

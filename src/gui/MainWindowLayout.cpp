@@ -12,13 +12,16 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "catalogue/ButtonPages.h"
 #include "gui/Artwork.h"
 #include "gui/CaptionLabel.h"
 #include "gui/CommandButton.h"
 #include "gui/ControlWidgets.h"
+#include "gui/FocusRing.h"
 #include "gui/ListBoxModel.h"
 #include "gui/MainWindow.h"
 #include "gui/QtHost.h"
@@ -98,6 +101,7 @@ void MainWindow::buildWidgets() {
     // The status line exists from the start, so that its first passing note
     // does not make the window taller.
     statusBar();
+    new FocusRing(this);
 
     controls::Control& form = form_->form;
     mirrors_[&form] = [this, &form] {
@@ -157,6 +161,12 @@ void MainWindow::buildButtonField(QWidget* client) {
             previous = current;
         }
     }
+
+    std::vector<QWidget*> members(commandButtons_.begin() + 1, commandButtons_.end());
+    tabStops_.push_back(std::make_unique<RovingTabStop>(std::move(members), [this]() -> QWidget* {
+        const int first = firstFocusableButton(form_->field.shownPage(), [this](int b) { return canFocusButton(b); });
+        return first == 0 ? nullptr : commandButtons_[static_cast<std::size_t>(first)];
+    }));
 
     bindScrollBar(field.VScroll1, new QScrollBar(Qt::Vertical, client));
 }
@@ -281,10 +291,19 @@ void MainWindow::buildPreview(QWidget* client) {
         QLabel* titleLabel = captionLabel(box, Qt::AlignCenter, true);
         bind(title, titleLabel, [titleLabel, &title] { titleLabel->setText(displayText(title.caption())); }, true);
         auto* holder = bind(holderModel, new QWidget(box), {}, true);
+        // The places fill rows of as many columns as start at the top.
+        const int columns = static_cast<int>(std::count_if(pictures.begin(), pictures.end(),
+                                                            [](const auto& image) { return image.geometry().top == 0; }));
+        auto places = std::make_shared<std::array<CommandButton*, preview::kPlaceCount>>();
         for (int p = 0; p < preview::kPlaceCount; ++p) {
             controls::Image& image = pictures[p];
             controls::Label& caption = captions[p];
             auto* picture = new CommandButton(holder);
+            (*places)[static_cast<std::size_t>(p)] = picture;
+            picture->setGridKeys(true);
+            connect(picture, &CommandButton::gridStep, this, [this, places, columns, p](GridStep step) {
+                movePlaceFocus(*places, columns, p, step);
+            });
             const auto name = [picture, &caption, &image] { picture->setAccessibleName(spokenName(caption, image)); };
             // Drawn when the place is first shown with its command (CommandButton).
             bind(image, picture, [picture, &image, name] {
@@ -306,6 +325,12 @@ void MainWindow::buildPreview(QWidget* client) {
             label->setCoveredBy(picture);
             picture->raise();
         }
+        tabStops_.push_back(std::make_unique<RovingTabStop>(
+            std::vector<QWidget*>(places->begin(), places->end()), [places]() -> QWidget* {
+                for (CommandButton* place : *places)
+                    if (!place->isHidden() && place->isEnabled()) return place;
+                return nullptr;
+            }));
     };
     frame(preview.Frame3, preview.Picture3, preview.lblMenuH, preview.imgMenH, preview.lblMenH, true);
     frame(preview.Frame1, preview.Picture2, preview.lblMenuQ, preview.imgMenQ, preview.lblMenQ, false);

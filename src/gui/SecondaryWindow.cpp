@@ -4,6 +4,7 @@
 #include <QShortcut>
 
 #include "gui/Artwork.h"
+#include "gui/FocusRing.h"
 
 namespace vostrel::gui {
 
@@ -16,6 +17,7 @@ SecondaryWindow::SecondaryWindow(const QString& objectName) : QWidget(nullptr, Q
     // widgets has the focus.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    new FocusRing(this);
 }
 
 void SecondaryWindow::discard() {

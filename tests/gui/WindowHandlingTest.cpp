@@ -7,6 +7,8 @@
 #include <QTest>
 #include <memory>
 
+#include "gui/CommandButton.h"
+#include "gui/FocusRing.h"
 #include "gui/MainWindow.h"
 #include "ScriptedHost.h"
 
@@ -20,6 +22,7 @@ private slots:
     void cleanup();
     void resizingZoomsTheLayout_data();
     void resizingZoomsTheLayout();
+    void tabWalksOnceRoundTheWindow();
 
 private:
     template <class T = QWidget>
@@ -97,6 +100,45 @@ void WindowHandlingTest::resizingZoomsTheLayout() {
     // Nothing ends below the client: the list and its scroll bars stop short of the edge.
     for (const char* name : {"cboMenu", "Frame4", "Frame5", "Frame2"})
         QVERIFY2(inClient(QString::fromUtf8(name)).bottom() < client->height() - 1, name);
+}
+
+void WindowHandlingTest::tabWalksOnceRoundTheWindow() {
+    // Two commands, so that the preview has two places to walk between.
+    for (const char* name : {"imgWXMenu_35", "imgWXMenu_29"})
+        QTest::mouseClick(widget(QString::fromUtf8(name)), Qt::LeftButton);
+    QCOMPARE(window->form().PageButtonCount, 2);
+    const QString place = widget(QStringLiteral("imgMenH_0"))->isVisible() ? QStringLiteral("imgMenH_")
+                                                                             : QStringLiteral("imgMenQ_");
+    QWidget* start = widget(QStringLiteral("imgWXMenu_35"));
+    start->setFocus(Qt::TabFocusReason);
+    QStringList walk;
+    for (int press = 0; press < 40 && walk.size() < 40; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        if (focused == start) break;
+        walk << focused->objectName();
+        // Every stop shows where the focus is: the pictures by their own frame, the rest by the ring.
+        if (!qobject_cast<gui::CommandButton*>(focused)) {
+            auto* ring = window->findChild<gui::FocusRing*>();
+            QCOMPARE(ring->target(), focused);
+            QVERIFY(ring->isVisible() && ring->geometry().contains(QRect(focused->mapTo(window.get(), QPoint()), focused->size())));
+        }
+    }
+    // Once round: no second command button, one place of the preview, and
+    // the show-menu button on the way (the list is locked while auto-run builds).
+    QVERIFY2(walk.size() < 8, qPrintable(walk.join(QLatin1Char(' '))));
+    QCOMPARE(walk.filter(QStringLiteral("imgWXMenu_")).size(), 0);
+    QCOMPARE(walk.filter(place).size(), 1);
+    QVERIFY(walk.contains(QStringLiteral("cmdWXButton_9")));
+
+    // Inside the preview the arrows walk; Tab leaves, Shift+Tab comes back to where they were.
+    widget(place + QLatin1Char('0'))->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(QApplication::focusWidget()->objectName(), place + QLatin1Char('1'));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(!QApplication::focusWidget()->objectName().startsWith(place));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), place + QLatin1Char('1'));
 }
 
 QTEST_MAIN(WindowHandlingTest)
