@@ -1,7 +1,11 @@
 // The window as a desktop user handles it: resized or maximised it zooms its
 // layout; a refused click says why in the status line; Escape closes the
 // secondary windows; Tab leaves the command field in one press.
+#include <QAction>
 #include <QApplication>
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QPointer>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,6 +18,8 @@
 
 using namespace vostrel;
 
+Q_DECLARE_METATYPE(QWidget* (vostrel::gui::MainWindow::*)() const)
+
 class WindowHandlingTest : public QObject {
     Q_OBJECT
 
@@ -23,6 +29,10 @@ private slots:
     void resizingZoomsTheLayout_data();
     void resizingZoomsTheLayout();
     void tabWalksOnceRoundTheWindow();
+    void refusedClickSaysWhyInTheStatusLine_data();
+    void refusedClickSaysWhyInTheStatusLine();
+    void secondaryWindowsCloseByKeyOrButton_data();
+    void secondaryWindowsCloseByKeyOrButton();
 
 private:
     template <class T = QWidget>
@@ -139,6 +149,71 @@ void WindowHandlingTest::tabWalksOnceRoundTheWindow() {
     QVERIFY(!QApplication::focusWidget()->objectName().startsWith(place));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget()->objectName(), place + QLatin1Char('1'));
+}
+
+void WindowHandlingTest::refusedClickSaysWhyInTheStatusLine_data() {
+    QTest::addColumn<QString>("language");  // the flag clicked first; empty for German
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("locked button") << QString() << "imgWXMenu_35"
+                                   << "Button gesperrt: der Befehl steht schon im Menü (Extras > Button Sperren "
+                                      "schaltet die Sperre aus).";
+    QTest::newRow("locked button, English") << "cmdWXButton_5" << "imgWXMenu_35"
+                                            << "Button locked: the command is already in the menu (Extras > Lock "
+                                               "Button turns the lock off).";
+    QTest::newRow("caption, French") << "cmdWXButton_7" << "lblWXMenu_29"
+                                     << "Cliquez sur l'image au-dessus du libellé pour ajouter la commande.";
+}
+
+void WindowHandlingTest::refusedClickSaysWhyInTheStatusLine() {
+    QFETCH(QString, language);
+    QFETCH(QString, clicked);
+    QFETCH(QString, says);
+    // The language switch asks whether the begun block may go (Yes); auto-run begins it again.
+    if (!language.isEmpty()) QTest::mouseClick(widget(language), Qt::LeftButton);
+    QTest::mouseClick(widget(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
+    const int lines = window->form().cboMenu.count();
+    const std::size_t questions = host->messages.size();
+    QVERIFY(window->statusBar()->currentMessage().isEmpty());
+
+    QTest::mouseClick(widget(clicked), Qt::LeftButton);
+    QCOMPARE(window->statusBar()->currentMessage(), says);
+    // A passing note only: no box, no line.
+    QCOMPARE(host->messages.size(), questions);
+    QCOMPARE(window->form().cboMenu.count(), lines);
+}
+
+void WindowHandlingTest::secondaryWindowsCloseByKeyOrButton_data() {
+    using Opened = QWidget* (gui::MainWindow::*)() const;
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<Opened>("opened");
+    QTest::addColumn<QString>("button");  // clicked instead of pressing Escape
+    QTest::newRow("manual, Escape") << "mnuAnleitung" << Opened(&gui::MainWindow::textWindow) << QString();
+    QTest::newRow("information, Escape") << "mnuInfo" << Opened(&gui::MainWindow::infoWindow) << QString();
+    QTest::newRow("findings, Escape") << "mnuECheck" << Opened(&gui::MainWindow::checkWindow) << QString();
+    QTest::newRow("information, close button") << "mnuInfo" << Opened(&gui::MainWindow::infoWindow) << "cmdClose";
+}
+
+void WindowHandlingTest::secondaryWindowsCloseByKeyOrButton() {
+    using Opened = QWidget* (gui::MainWindow::*)() const;
+    QFETCH(QString, item);
+    QFETCH(Opened, opened);
+    QFETCH(QString, button);
+    window->findChild<QAction*>(item)->trigger();
+    QPointer<QWidget> secondary = (window.get()->*opened)();
+    QVERIFY(secondary);
+    secondary->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(secondary));
+    if (button.isEmpty()) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : secondary.data(), Qt::Key_Escape);
+    } else {
+        auto* box = secondary->findChild<QDialogButtonBox*>(button);
+        QVERIFY(box);
+        QTest::mouseClick(box->buttons().constFirst(), Qt::LeftButton);
+    }
+    // The core has let the window go, and the window went with it.
+    QVERIFY(!(window.get()->*opened)());
+    QVERIFY(!window->form().frmWXText && !window->form().frmWXInfo && !window->form().frmWXCheck);
 }
 
 QTEST_MAIN(WindowHandlingTest)
