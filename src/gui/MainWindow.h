@@ -89,6 +89,7 @@ private:
     void buildControlArea(QWidget* client);
     void buildPreview(QWidget* client);
     void buildMenuBar();
+    // Binding controls to widgets (MainWindowBinding.cpp).
     QWidget* bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn = {},
                   bool paintsBackColour = false);
     // Shows `list` in `view` through a model that reads the core's entries.
