@@ -204,6 +204,9 @@ void WindowHandlingTest::secondaryWindowsCloseByKeyOrButton() {
     QVERIFY(secondary);
     secondary->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(secondary));
+    // One typeface in every window: no title or text box in a face of its own.
+    for (const QWidget* child : secondary->findChildren<QWidget*>())
+        QVERIFY2(child->font().family() == window->font().family(), qPrintable(child->objectName()));
     if (button.isEmpty()) {
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : secondary.data(), Qt::Key_Escape);
     } else {
