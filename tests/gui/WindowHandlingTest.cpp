@@ -1,9 +1,9 @@
 // The window as a desktop user handles it: resized or maximised it zooms its
 // layout; a refused click says why in the status line; Escape closes the
 // secondary windows; Tab leaves the command field in one press.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QPointer>
 #include <QStatusBar>
@@ -11,10 +11,10 @@
 #include <QTest>
 #include <memory>
 
+#include "ScriptedHost.h"
 #include "gui/CommandButton.h"
 #include "gui/FocusRing.h"
 #include "gui/MainWindow.h"
-#include "ScriptedHost.h"
 
 using namespace vostrel;
 
@@ -93,15 +93,19 @@ void WindowHandlingTest::resizingZoomsTheLayout() {
     QTRY_COMPARE(window->zoomFactor(), factor);
     // The layout is zoomed and centred: the space it leaves is shared equally.
     const QSize used = (QSizeF(start) * factor).toSize();
-    const QPoint origin((client->width() - used.width()) / 2, (client->height() - used.height()) / 2);
+    const QPoint origin((client->width() - used.width()) / 2,
+                        (client->height() - used.height()) / 2);
     QVERIFY(origin.x() >= 0 && origin.y() >= 0);
     auto near = [](QRect actual, QRect expected) {
         // Edges are rounded one by one: a pixel either way.
-        return std::abs(actual.left() - expected.left()) <= 1 && std::abs(actual.top() - expected.top()) <= 1 &&
-               std::abs(actual.right() - expected.right()) <= 1 && std::abs(actual.bottom() - expected.bottom()) <= 1;
+        return std::abs(actual.left() - expected.left()) <= 1 &&
+               std::abs(actual.top() - expected.top()) <= 1 &&
+               std::abs(actual.right() - expected.right()) <= 1 &&
+               std::abs(actual.bottom() - expected.bottom()) <= 1;
     };
     auto zoomed = [&](QRect r) {
-        return QRect(origin + (QPointF(r.topLeft()) * factor).toPoint(), (QSizeF(r.size()) * factor).toSize());
+        return QRect(origin + (QPointF(r.topLeft()) * factor).toPoint(),
+                     (QSizeF(r.size()) * factor).toSize());
     };
     QVERIFY(near(inClient(QStringLiteral("Frame5")), zoomed(frame5)));
     QVERIFY(near(inClient(QStringLiteral("imgWXMenu_35")), zoomed(picture)));
@@ -117,8 +121,9 @@ void WindowHandlingTest::tabWalksOnceRoundTheWindow() {
     for (const char* name : {"imgWXMenu_35", "imgWXMenu_29"})
         QTest::mouseClick(widget(QString::fromUtf8(name)), Qt::LeftButton);
     QCOMPARE(window->form().PageButtonCount, 2);
-    const QString place = widget(QStringLiteral("imgMenH_0"))->isVisible() ? QStringLiteral("imgMenH_")
-                                                                             : QStringLiteral("imgMenQ_");
+    const QString place = widget(QStringLiteral("imgMenH_0"))->isVisible()
+                              ? QStringLiteral("imgMenH_")
+                              : QStringLiteral("imgMenQ_");
     QWidget* start = widget(QStringLiteral("imgWXMenu_35"));
     start->setFocus(Qt::TabFocusReason);
     QStringList walk;
@@ -127,11 +132,14 @@ void WindowHandlingTest::tabWalksOnceRoundTheWindow() {
         QWidget* focused = QApplication::focusWidget();
         if (focused == start) break;
         walk << focused->objectName();
-        // Every stop shows where the focus is: the pictures by their own frame, the rest by the ring.
+        // Every stop shows where the focus is: the pictures by their own frame, the rest by the
+        // ring.
         if (!qobject_cast<gui::CommandButton*>(focused)) {
             auto* ring = window->findChild<gui::FocusRing*>();
             QCOMPARE(ring->target(), focused);
-            QVERIFY(ring->isVisible() && ring->geometry().contains(QRect(focused->mapTo(window.get(), QPoint()), focused->size())));
+            QVERIFY(ring->isVisible() &&
+                    ring->geometry().contains(
+                        QRect(focused->mapTo(window.get(), QPoint()), focused->size())));
         }
     }
     // Once round: no second command button, one place of the preview, and
@@ -155,14 +163,19 @@ void WindowHandlingTest::refusedClickSaysWhyInTheStatusLine_data() {
     QTest::addColumn<QString>("language");  // the flag clicked first; empty for German
     QTest::addColumn<QString>("clicked");
     QTest::addColumn<QString>("says");
-    QTest::newRow("locked button") << QString() << "imgWXMenu_35"
-                                   << "Button gesperrt: der Befehl steht schon im Menü (Extras > Button Sperren "
-                                      "schaltet die Sperre aus).";
-    QTest::newRow("locked button, English") << "cmdWXButton_5" << "imgWXMenu_35"
-                                            << "Button locked: the command is already in the menu (Extras > Lock "
-                                               "Button turns the lock off).";
-    QTest::newRow("caption, French") << "cmdWXButton_7" << "lblWXMenu_29"
-                                     << "Cliquez sur l'image au-dessus du libellé pour ajouter la commande.";
+    QTest::newRow("locked button")
+        << QString() << "imgWXMenu_35"
+        << "Button gesperrt: der Befehl steht schon im Menü (Extras > Button Sperren "
+           "schaltet die Sperre aus).";
+    QTest::newRow("locked button, English")
+        << "cmdWXButton_5"
+        << "imgWXMenu_35"
+        << "Button locked: the command is already in the menu (Extras > Lock "
+           "Button turns the lock off).";
+    QTest::newRow("caption, French")
+        << "cmdWXButton_7"
+        << "lblWXMenu_29"
+        << "Cliquez sur l'image au-dessus du libellé pour ajouter la commande.";
 }
 
 void WindowHandlingTest::refusedClickSaysWhyInTheStatusLine() {
@@ -188,10 +201,14 @@ void WindowHandlingTest::secondaryWindowsCloseByKeyOrButton_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<Opened>("opened");
     QTest::addColumn<QString>("button");  // clicked instead of pressing Escape
-    QTest::newRow("manual, Escape") << "mnuAnleitung" << Opened(&gui::MainWindow::textWindow) << QString();
-    QTest::newRow("information, Escape") << "mnuInfo" << Opened(&gui::MainWindow::infoWindow) << QString();
-    QTest::newRow("findings, Escape") << "mnuECheck" << Opened(&gui::MainWindow::checkWindow) << QString();
-    QTest::newRow("information, close button") << "mnuInfo" << Opened(&gui::MainWindow::infoWindow) << "cmdClose";
+    QTest::newRow("manual, Escape")
+        << "mnuAnleitung" << Opened(&gui::MainWindow::textWindow) << QString();
+    QTest::newRow("information, Escape")
+        << "mnuInfo" << Opened(&gui::MainWindow::infoWindow) << QString();
+    QTest::newRow("findings, Escape")
+        << "mnuECheck" << Opened(&gui::MainWindow::checkWindow) << QString();
+    QTest::newRow("information, close button")
+        << "mnuInfo" << Opened(&gui::MainWindow::infoWindow) << "cmdClose";
 }
 
 void WindowHandlingTest::secondaryWindowsCloseByKeyOrButton() {
@@ -206,9 +223,12 @@ void WindowHandlingTest::secondaryWindowsCloseByKeyOrButton() {
     QVERIFY(QTest::qWaitForWindowActive(secondary));
     // One typeface in every window: no title or text box in a face of its own.
     for (const QWidget* child : secondary->findChildren<QWidget*>())
-        QVERIFY2(child->font().family() == window->font().family(), qPrintable(child->objectName()));
+        QVERIFY2(child->font().family() == window->font().family(),
+                 qPrintable(child->objectName()));
     if (button.isEmpty()) {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : secondary.data(), Qt::Key_Escape);
+        QTest::keyClick(
+            QApplication::focusWidget() ? QApplication::focusWidget() : secondary.data(),
+            Qt::Key_Escape);
     } else {
         auto* box = secondary->findChild<QDialogButtonBox*>(button);
         QVERIFY(box);
