@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QSessionManager>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QKeyEvent>
@@ -63,6 +64,12 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
     recoveryWriter_ = std::make_unique<QThreadPool>();
     recoveryWriter_->setMaxThreadCount(1);
     buildWidgets();
+
+    // Whichever way a button of the field or the preview got the focus, it is
+    // where Tab comes back to.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this) updateTabStops();
+    });
 
     form_->setObserver(this);
     ++handlerDepth_;
@@ -139,7 +146,9 @@ void MainWindow::endBySignal() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineScroll_ && event->type() == QEvent::FocusIn) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        rezoom();
+    } else if (watched == lineScroll_ && event->type() == QEvent::FocusIn) {
         forward([this] { form_->VScroll2_GotFocus(); });
     } else if (menuList_ && watched == menuList_->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
@@ -280,8 +289,10 @@ void MainWindow::syncChanges() {
     for (const controls::Control* control : changed)
         if (const auto it = mirrors_.find(control); it != mirrors_.end()) it->second();
     keepFocusInField(focusedButton);
+    updateTabStops();
     syncSecondaryWindows();
     qtTranslations_.follow(form_->language);
+    showPassingNote();
     syncing_ = false;
 }
 
@@ -295,6 +306,21 @@ bool MainWindow::canFocusButton(int button) const {
 void MainWindow::moveGridFocus(int from, GridStep step) {
     const int to = gridNeighbour(from, step, [this](int button) { return canFocusButton(button); });
     if (to != 0 && to != from) commandButtons_[static_cast<std::size_t>(to)]->setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::movePlaceFocus(const std::array<CommandButton*, preview::kPlaceCount>& places, int columns,
+                                int from, GridStep step) {
+    const auto canFocus = [&places](int place) {
+        const CommandButton* widget = places.at(static_cast<std::size_t>(place));
+        return !widget->isHidden() && widget->isEnabled();
+    };
+    const int to = placeNeighbour(from, columns, preview::kPlaceCount, step, canFocus);
+    if (to != from) places.at(static_cast<std::size_t>(to))->setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::updateTabStops() {
+    const QWidget* focused = focusWidget();
+    for (const auto& stop : tabStops_) stop->update(focused);
 }
 
 int MainWindow::focusedCommandButton() const {

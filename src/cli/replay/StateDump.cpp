@@ -161,6 +161,7 @@ json dumpState(const app::frmWendax& form, const ScriptedHost& host, bool runnin
                                                {"txtInfo", form.frmWXInfo->txtInfo}}
                                         : json(nullptr);
     state["shell"] = host.shell();
+    state["status"] = {{"text", form.passingNote.text}, {"count", form.passingNote.count}};
     return state;
 }
 
