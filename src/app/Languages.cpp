@@ -22,11 +22,9 @@ void frmWendax::SwitchLanguage(std::int16_t index) {
     RenderPreview();
     field.SetButtonPageCaption(language);
     mnuDMenuLoesch_Click();
-    if (cboWXIni.validIndex(1)) {
-        std::string line;
-        language.pick(line, "SpracheDEF=Deutsch", "SpracheDEF=English", "SpracheDEF=Français");
-        cboWXIni.replace(1, line);
-    }
+    std::string name;
+    language.pick(name, "Deutsch", "English", "Français");
+    setSettingsLine(files::SettingsKey::Language, name);
     applyLanguageCaptions();
     cmdWXButton(1).setEnabled(index != 1);
     cmdWXButton(5).setEnabled(index != 5);

@@ -220,8 +220,7 @@ void frmWendax::rememberMenuFolder() {
     // back as another folder, so the line then keeps what it had.
     MenuFolder = ProgramFolder;
     const auto text = files::pathToExactText(MenuFolder);
-    const std::string line = "T.mnu-path=" + text.value_or(std::string{});
-    if (text && files::encodeWindows1252(line)) setSettingsLine(3, line);
+    if (text && files::encodeWindows1252(*text)) setSettingsLine(files::SettingsKey::MenuFolder, *text);
 }
 
 void frmWendax::markUsedCommands() {

@@ -31,10 +31,10 @@ namespace vostrel::app {
 void frmWendax::mnuEButtonSperren_Click() {
     mnuEButtonSperren.setChecked(!mnuEButtonSperren.checked());
     if (mnuEButtonSperren.checked()) {
-        setSettingsLine(5, "ButtonSper=1");
+        setSettingsLine(files::SettingsKey::ButtonLock, "1");
     } else {
-        setSettingsLine(5, "ButtonSper=0");
-        setSettingsLine(6, "StandardRe=0");
+        setSettingsLine(files::SettingsKey::ButtonLock, "0");
+        setSettingsLine(files::SettingsKey::StandardLayout, "0");
         mnuEStandard.setChecked(false);
     }
 }
@@ -42,7 +42,7 @@ void frmWendax::mnuEButtonSperren_Click() {
 void frmWendax::mnuEPageAuto_Click() {
     mnuEPageAuto.setChecked(!mnuEPageAuto.checked());
     if (mnuEPageAuto.checked()) {
-        setSettingsLine(2, "AutoAblauf=1");
+        setSettingsLine(files::SettingsKey::AutoRun, "1");
         cboMenu.setEnabled(false);
         cmdWXButton(0).setEnabled(false);
         cmdWXButton(4).setEnabled(false);
@@ -51,8 +51,8 @@ void frmWendax::mnuEPageAuto_Click() {
         cmdWXButton_Click(3);
         return;
     }
-    setSettingsLine(2, "AutoAblauf=0");
-    setSettingsLine(6, "StandardRe=0");
+    setSettingsLine(files::SettingsKey::AutoRun, "0");
+    setSettingsLine(files::SettingsKey::StandardLayout, "0");
     mnuEStandard.setChecked(false);
     cboMenu.setEnabled(true);
     cboMenu.clear();
@@ -68,16 +68,16 @@ void frmWendax::mnuEPageAuto_Click() {
 
 void frmWendax::mnuEStandard_Click() {
     mnuEStandard.setChecked(true);
-    setSettingsLine(6, "StandardRe=1");
+    setSettingsLine(files::SettingsKey::StandardLayout, "1");
     mnuEButtonSperren.setChecked(true);
-    setSettingsLine(5, "ButtonSper=1");
+    setSettingsLine(files::SettingsKey::ButtonLock, "1");
     mnuBHochformat.setChecked(false);
     mnuBHochformat_Click();
-    setSettingsLine(4, "Hochformat=1");
+    setSettingsLine(files::SettingsKey::Portrait, "1");
     mnuEPageAuto.setChecked(false);
     cboMenu.clear();
     mnuEPageAuto_Click();
-    setSettingsLine(2, "AutoAblauf=1");
+    setSettingsLine(files::SettingsKey::AutoRun, "1");
 }
 
 }  // namespace vostrel::app

@@ -12,11 +12,10 @@ namespace {
 
 constexpr int kFormHeight = 8085;
 
-enum SettingsLine { kLanguageLine = 1, kAutoRunLine, kFolderLine, kPortraitLine, kLockLine, kStandardLine };
-
 }  // namespace
 
-std::string frmWendax::settingsValue(int line) const {
+std::string frmWendax::settingsValue(files::SettingsKey key) const {
+    const int line = static_cast<int>(key);
     if (!cboWXIni.validIndex(line)) return {};
     const auto& text = cboWXIni.entry(line);
     // The key is counted in characters: a hand-edited key may hold an "ü".
@@ -24,24 +23,24 @@ std::string frmWendax::settingsValue(int line) const {
 }
 
 void frmWendax::applySettingsLines() {
-    const auto languageValue = settingsValue(kLanguageLine);
+    const auto languageValue = settingsValue(files::SettingsKey::Language);
     const bool english = languageValue == "English";
     const bool french = languageValue == "Français";
     // A line naming none of the three (a word typed in lower case, or "Français"
     // saved in UTF-8) would leave every message and page title empty; it counts
     // as German, the standard language, and start-up then writes it as such.
     language.setOnly(!english && !french, english, french);
-    mnuEPageAuto.setChecked(settingsValue(kAutoRunLine) == "1");
-    MenuFolder = files::pathFromUtf8(settingsValue(kFolderLine));
-    if (settingsValue(kPortraitLine) == "1") {
+    mnuEPageAuto.setChecked(settingsValue(files::SettingsKey::AutoRun) == "1");
+    MenuFolder = files::pathFromUtf8(settingsValue(files::SettingsKey::MenuFolder));
+    if (settingsValue(files::SettingsKey::Portrait) == "1") {
         mnuBHochformat.setChecked(true);
         preview.ArrangePortrait(form, cmdWXButton(9));
     } else {
         mnuBHochformat.setChecked(false);
         preview.ArrangeLandscape(form, cmdWXButton(9));
     }
-    mnuEButtonSperren.setChecked(settingsValue(kLockLine) == "1");
-    mnuEStandard.setChecked(settingsValue(kStandardLine) == "1");
+    mnuEButtonSperren.setChecked(settingsValue(files::SettingsKey::ButtonLock) == "1");
+    mnuEStandard.setChecked(settingsValue(files::SettingsKey::StandardLayout) == "1");
 }
 
 void frmWendax::Form_Load() {

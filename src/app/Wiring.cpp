@@ -80,18 +80,19 @@ bool frmWendax::chooseMenuItem(std::string_view name) {
 void frmWendax::mnuBHochformat_Click() {
     mnuBHochformat.setChecked(!mnuBHochformat.checked());
     if (mnuBHochformat.checked()) {
-        setSettingsLine(4, "Hochformat=1");
+        setSettingsLine(files::SettingsKey::Portrait, "1");
         preview.ArrangePortrait(form, cmdWXButton(9));
     } else {
-        setSettingsLine(4, "Hochformat=0");
+        setSettingsLine(files::SettingsKey::Portrait, "0");
         preview.ArrangeLandscape(form, cmdWXButton(9));
         mnuEStandard.setChecked(false);
-        setSettingsLine(6, "StandardRe=0");
+        setSettingsLine(files::SettingsKey::StandardLayout, "0");
     }
 }
 
-void frmWendax::setSettingsLine(int line, const std::string& text) {
-    if (cboWXIni.validIndex(line)) cboWXIni.replace(line, text);
+void frmWendax::setSettingsLine(files::SettingsKey key, std::string_view value) {
+    const int line = static_cast<int>(key);
+    if (cboWXIni.validIndex(line)) cboWXIni.replace(line, files::settingsLine(key, value));
 }
 
 }  // namespace vostrel::app

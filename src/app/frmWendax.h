@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/History.h"
@@ -19,6 +20,7 @@
 #include "controls/MenuItem.h"
 #include "controls/ScrollBar.h"
 #include "files/FileBuffer.h"
+#include "files/SettingsFile.h"
 #include "help/HelpWindows.h"
 #include "preview/MenuPreview.h"
 
@@ -237,7 +239,7 @@ public:
     void mnuEPageAuto_Click();
     void mnuEStandard_Click();
     // Replaces a settings line by position; the lines always exist after start-up.
-    void setSettingsLine(int line, const std::string& text);
+    void setSettingsLine(files::SettingsKey key, std::string_view value);
 
     // Settings list to file at shut-down; a failure is reported, never fatal.
     void WriteSettings();
@@ -296,7 +298,7 @@ private:
     std::string lastDialogFileName_;
     void wireChangeHandlers();
     void applySettingsLines();
-    std::string settingsValue(int line) const;
+    std::string settingsValue(files::SettingsKey key) const;
 
     Host& host_;
     History history_{cboMenu};

@@ -5,13 +5,45 @@
 
 namespace vostrel::files {
 
+namespace {
+
+struct SettingsRow {
+    SettingsKey key;
+    std::string_view name;
+    std::string_view standardValue;
+};
+
+// Every settings line in file order: its key and the value of a fresh file.
+constexpr SettingsRow kSettingsRows[] = {
+    {SettingsKey::Language, "SpracheDEF", "Deutsch"},
+    {SettingsKey::AutoRun, "AutoAblauf", "1"},
+    {SettingsKey::MenuFolder, "T.mnu-path", "xxxxxxxxxxxxxxxxxx"},
+    {SettingsKey::Portrait, "Hochformat", "1"},
+    {SettingsKey::ButtonLock, "ButtonSper", "1"},
+    {SettingsKey::StandardLayout, "StandardRe", "1"},
+};
+constexpr int kUnusedLines = 4;
+
+}  // namespace
+
+std::string_view settingsKeyName(SettingsKey key) {
+    return kSettingsRows[static_cast<int>(key) - 1].name;
+}
+
+std::string settingsLine(SettingsKey key, std::string_view value) {
+    std::string line(settingsKeyName(key));
+    line += '=';
+    line += value;
+    return line;
+}
+
 const std::vector<std::string>& standardSettings() {
-    static const std::vector<std::string> lines = {
-        "[Initiierung]",  "SpracheDEF=Deutsch", "AutoAblauf=1",
-        "T.mnu-path=xxxxxxxxxxxxxxxxxx", "Hochformat=1", "ButtonSper=1",
-        "StandardRe=1",   "XXXXXXXXXX=0",       "XXXXXXXXXX=0",
-        "XXXXXXXXXX=0",   "XXXXXXXXXX=0",
-    };
+    static const std::vector<std::string> lines = [] {
+        std::vector<std::string> result{"[Initiierung]"};
+        for (const auto& row : kSettingsRows) result.push_back(settingsLine(row.key, row.standardValue));
+        result.insert(result.end(), kUnusedLines, "XXXXXXXXXX=0");
+        return result;
+    }();
     return lines;
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vostrel::files {
@@ -10,6 +11,16 @@ inline constexpr const char* kSettingsFileName = "Zumzum.ini";
 inline constexpr int kSettingsMinimumLines = 10;
 // The value of a settings line starts after its ten-character key and "=".
 inline constexpr std::size_t kSettingsKeyLength = 11;
+
+// The settings are read by position, never by key: each one names its line.
+// Line 0 is the section header, lines after the last one are unused fillers.
+enum class SettingsKey { Language = 1, AutoRun, MenuFolder, Portrait, ButtonLock, StandardLayout };
+
+// The key written before "=" on the line of `key`, e.g. "Hochformat".
+std::string_view settingsKeyName(SettingsKey key);
+
+// The whole line holding `value` under `key`, e.g. "Hochformat=1".
+std::string settingsLine(SettingsKey key, std::string_view value);
 
 // The eleven lines used when the file is missing or too short.
 const std::vector<std::string>& standardSettings();
