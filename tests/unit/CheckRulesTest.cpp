@@ -305,7 +305,7 @@ TEST(CheckCleanMenus, LongMenuWithTwoDigitPageNumbers) {
 // tests/check/rules holds one faulty menu per rule, named after it; the tool's tests run the
 // check on each. A rule without its menu would go untested there.
 TEST(CheckRulesFiles, OneFaultyMenuPerRule) {
-    const auto folder = std::filesystem::path(VOSTREL_TEST_DATA_DIR).parent_path() / "check" / "rules";
+    const auto folder = std::filesystem::path(VOSTREL_TESTS_DIR) / "check" / "rules";
     std::set<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
         if (entry.path().extension() == ".mnu") files.insert(entry.path().stem().string());

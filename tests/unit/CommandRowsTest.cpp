@@ -111,7 +111,7 @@ TEST(CommandRowsTest, CommandsAreUniqueAndWellFormed) {
 }
 
 TEST(CommandRowsTest, BindingOrderAnchors) {
-    // Button indexes that other Parts rely on.
+    // Button indexes the rest of the editor refers to by number.
     const std::vector<std::pair<int, std::string_view>> anchors = {
         {1, "about"},       {2, "add_favorite"},     {35, "navigate_to"},    {36, "page"},
         {37, "page1"},      {32, "menu_preferences"}, {83, "tutorial"},      {84, "menu_recalc_block"},
