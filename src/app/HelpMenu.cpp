@@ -1,6 +1,7 @@
 // The manual, the development history and the information window.
 #include "app/frmWendax.h"
 #include "help/HelpTexts.h"
+#include "text/AsciiCase.h"
 
 namespace vostrel::app {
 
@@ -14,12 +15,6 @@ std::optional<help::HelpLanguage> helpLanguage(const controls::LanguageFlags& la
     return std::nullopt;
 }
 
-std::string upperCaseAscii(std::string_view text) {
-    std::string upper(text);
-    for (auto& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
 
 }  // namespace
 
@@ -34,7 +29,7 @@ void frmWendax::mnuAnleitung_Click() {
 
 void frmWendax::mnuHistorie_Click() {
     const std::string entry = host_.inputBox({}, {});
-    if (entry != upperCaseAscii(help::kHistoryAccessCode)) return;
+    if (entry != text::upperAscii(help::kHistoryAccessCode)) return;
     if (!frmWXText) frmWXText.emplace();
     ++frmWXText->shownCount;
     frmWXText->caption = help::kHistoryCaption;

@@ -1,9 +1,9 @@
 #include "catalogue/ButtonField.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "catalogue/CommandTable.h"
+#include "text/AsciiCase.h"
 
 namespace vostrel::catalogue {
 
@@ -23,19 +23,6 @@ constexpr std::array<controls::Wording, kButtonPageCount> kPageTails = {{
     {"\r\nButtons DOD6", "\r\nButtons DOD6", "\r\nBoutons DOD6"},
 }};
 
-std::string upperAscii(std::string_view text) {
-    std::string upper(text);
-    for (auto& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::toupper(x) == std::toupper(y);
-           });
-}
 
 }  // namespace
 
@@ -86,7 +73,7 @@ void ButtonField::applyCommandTooltips(const controls::ListBox& commandTable) {
     // The tooltips never change again, and opening a file looks up every line.
     buttonByCommand_.clear();
     for (int i = 1; i < kButtonCount; ++i)
-        buttonByCommand_.emplace(upperAscii(imgWXMenu[i].tooltip()), i);  // the first one wins
+        buttonByCommand_.emplace(text::upperAscii(imgWXMenu[i].tooltip()), i);  // the first one wins
 }
 
 void ButtonField::LabelCommandButtons(const controls::ListBox& commandTable,
@@ -118,11 +105,11 @@ void ButtonField::SetButtonPageCaption(const controls::LanguageFlags& language) 
 
 int ButtonField::buttonOfCommand(std::string_view command) const {
     if (!buttonByCommand_.empty()) {
-        const auto it = buttonByCommand_.find(upperAscii(command));
+        const auto it = buttonByCommand_.find(text::upperAscii(command));
         return it == buttonByCommand_.end() ? 0 : it->second;
     }
     for (int i = 1; i < kButtonCount; ++i)
-        if (equalIgnoringCase(imgWXMenu[i].tooltip(), command)) return i;
+        if (text::equalsIgnoreAsciiCase(imgWXMenu[i].tooltip(), command)) return i;
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "files/Windows1252.h"
 
+#include "text/LineText.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -57,53 +59,6 @@ constexpr std::array<Utf8Form, 256> makeDecodeTable() noexcept {
 
 constexpr std::array<Utf8Form, 256> kDecodeTable = makeDecodeTable();
 
-constexpr bool isContinuation(unsigned char b) noexcept { return (b & 0xC0U) == 0x80U; }
-
-// Decodes the well-formed UTF-8 sequence at `s[i]`. Returns its width in bytes and stores the
-// code point, or returns 0 when the bytes there are not well-formed (overlong forms, surrogates
-// and values above U+10FFFF included), since such text cannot be written faithfully.
-std::size_t decodeUtf8At(std::string_view s, std::size_t i, char32_t& cp) noexcept {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    std::size_t width = 0;
-    unsigned char low = 0x80U;
-    unsigned char high = 0xBFU;
-    if (lead < 0x80U) {
-        cp = lead;
-        return 1;
-    }
-    if (lead >= 0xC2U && lead <= 0xDFU) {
-        width = 2;
-        cp = lead & 0x1FU;
-    } else if (lead >= 0xE0U && lead <= 0xEFU) {
-        width = 3;
-        cp = lead & 0x0FU;
-        low = lead == 0xE0U ? 0xA0U : 0x80U;
-        high = lead == 0xEDU ? 0x9FU : 0xBFU;
-    } else if (lead >= 0xF0U && lead <= 0xF4U) {
-        width = 4;
-        cp = lead & 0x07U;
-        low = lead == 0xF0U ? 0x90U : 0x80U;
-        high = lead == 0xF4U ? 0x8FU : 0xBFU;
-    } else {
-        return 0;
-    }
-    if (s.size() - i < width) {
-        return 0;
-    }
-    const auto second = static_cast<unsigned char>(s[i + 1]);
-    if (second < low || second > high) {
-        return 0;
-    }
-    for (std::size_t k = 1; k < width; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if (!isContinuation(b)) {
-            return 0;
-        }
-        cp = (cp << 6) | (b & 0x3FU);
-    }
-    return width;
-}
-
 // Shared loop of all encoding entry points. Writes bytes to `dst` unless it is null (then it
 // only checks). Returns the number of bytes written, or sets `failedAt` to the byte offset of
 // the first character that cannot be stored.
@@ -128,7 +83,7 @@ std::size_t encodeInto(std::string_view utf8, char* dst, std::size_t& failedAt) 
             }
         }
         char32_t cp = 0;
-        const std::size_t width = decodeUtf8At(utf8, i, cp);
+        const std::size_t width = text::decodeUtf8At(utf8, i, cp);
         const std::optional<unsigned char> byte =
             width == 0 ? std::nullopt : codePointToWindows1252(cp);
         if (!byte) {

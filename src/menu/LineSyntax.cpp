@@ -1,5 +1,6 @@
 #include "menu/LineSyntax.h"
 
+#include "text/AsciiCase.h"
 #include "text/LineText.h"
 
 #include <climits>
@@ -21,22 +22,6 @@ constexpr std::size_t kPageNumberLength = 2;
 constexpr std::size_t kBlockNameStart = 17;   // after "MENUBLOCK|BLOCK_"
 constexpr std::size_t kTitleStartOneDigit = 21;
 constexpr std::size_t kTitleStartTwoDigits = 22;
-
-constexpr char asciiUpper(char c) noexcept {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) noexcept {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiUpper(a[i]) != asciiUpper(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Characters `first` to length - 1 of `line` (the closing separator left off), or "" when the
 // line has no character at `first` before its last one.
@@ -74,13 +59,7 @@ bool resolveWithText(std::string& line, std::string_view countText) {
 
 }  // namespace
 
-std::string upperCase(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        c = asciiUpper(c);
-    }
-    return result;
-}
+std::string upperCase(std::string_view text) { return text::upperAscii(text); }
 
 std::string mainBlockHead() { return "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"; }
 
@@ -147,7 +126,7 @@ bool isPageLine(std::string_view line) noexcept {
 }
 
 bool isPageLineIgnoreCase(std::string_view line) noexcept {
-    return equalsIgnoreAsciiCase(charMidView(line, kTaskStart, kPageWordLength), "PAGE");
+    return text::equalsIgnoreAsciiCase(charMidView(line, kTaskStart, kPageWordLength), "PAGE");
 }
 
 int pageNumber(std::string_view line) noexcept {

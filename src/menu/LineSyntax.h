@@ -26,7 +26,7 @@ inline constexpr std::string_view kPageHeadPrefix = "MENUPAGE|TASK_PAGE";
 // ---- Writing lines ---------------------------------------------------------------------------
 
 // Upper-cases ASCII letters only; every other byte (digits, "_", UTF-8 sequences) is copied
-// unchanged, so the result never depends on the locale.
+// unchanged, so the result never depends on the locale. The rule itself is text::upperAscii.
 [[nodiscard]] std::string upperCase(std::string_view text);
 
 // "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"

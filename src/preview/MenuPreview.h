@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/CommandRowData.h"
 #include "controls/Control.h"
 #include "controls/Language.h"
 #include "controls/ListBox.h"
@@ -15,13 +16,16 @@ namespace vostrel::preview {
 
 inline constexpr int kPlaceCount = 6;
 
+// The pictures of the command buttons, counted from 1 as the buttons are.
+using CommandButtons = std::array<controls::Image, catalogue::kCommandCount + 1>;
+
 // What the preview reads but does not own.
 struct PreviewSources {
     // The menu lines. The preview keeps the page number of every line as the
     // list's key, so it needs to set the list's key function.
     controls::ListBox* document = nullptr;
     const controls::ListBox* commandTable = nullptr;  // rows of the command table
-    const std::array<controls::Image, 115>* commandButtons = nullptr;
+    const CommandButtons* commandButtons = nullptr;
     const controls::LanguageFlags* language = nullptr;
     const std::int16_t* nextPageNumber = nullptr;
 };

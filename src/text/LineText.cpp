@@ -28,53 +28,55 @@ bool asciiPrefix(std::string_view s, std::size_t n) noexcept {
 
 }  // namespace
 
-std::size_t charWidthAt(std::string_view s, std::size_t index) noexcept {
-    if (index >= s.size()) {
-        return 0;
-    }
-    const auto lead = static_cast<unsigned char>(s[index]);
-    if (lead < 0x80U) {
-        return 1;
-    }
-    // Only well-formed sequences (no overlong forms, no surrogates, nothing above U+10FFFF)
-    // are taken as one character; the second byte carries the tighter bounds for E0, ED, F0
-    // and F4. Anything else falls back to a single byte so that a stray byte cannot swallow
-    // the characters after it.
+std::size_t decodeUtf8At(std::string_view s, std::size_t i, char32_t& cp) noexcept {
+    const auto lead = static_cast<unsigned char>(s[i]);
     std::size_t width = 0;
     unsigned char low = 0x80U;
     unsigned char high = 0xBFU;
+    if (lead < 0x80U) {
+        cp = lead;
+        return 1;
+    }
     if (lead >= 0xC2U && lead <= 0xDFU) {
         width = 2;
+        cp = lead & 0x1FU;
     } else if (lead >= 0xE0U && lead <= 0xEFU) {
         width = 3;
-        if (lead == 0xE0U) {
-            low = 0xA0U;
-        } else if (lead == 0xEDU) {
-            high = 0x9FU;
-        }
+        cp = lead & 0x0FU;
+        low = lead == 0xE0U ? 0xA0U : 0x80U;
+        high = lead == 0xEDU ? 0x9FU : 0xBFU;
     } else if (lead >= 0xF0U && lead <= 0xF4U) {
         width = 4;
-        if (lead == 0xF0U) {
-            low = 0x90U;
-        } else if (lead == 0xF4U) {
-            high = 0x8FU;
-        }
+        cp = lead & 0x07U;
+        low = lead == 0xF0U ? 0x90U : 0x80U;
+        high = lead == 0xF4U ? 0x8FU : 0xBFU;
     } else {
-        return 1;
+        return 0;
     }
-    if (s.size() - index < width) {
-        return 1;
+    if (s.size() - i < width) {
+        return 0;
     }
-    const auto second = static_cast<unsigned char>(s[index + 1]);
+    const auto second = static_cast<unsigned char>(s[i + 1]);
     if (second < low || second > high) {
-        return 1;
+        return 0;
     }
-    for (std::size_t k = 2; k < width; ++k) {
-        if (!isContinuation(static_cast<unsigned char>(s[index + k]))) {
-            return 1;
+    for (std::size_t k = 1; k < width; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if (!isContinuation(b)) {
+            return 0;
         }
+        cp = (cp << 6) | (b & 0x3FU);
     }
     return width;
+}
+
+std::size_t charWidthAt(std::string_view s, std::size_t index) noexcept {
+    if (index >= s.size()) return 0;
+    // A byte that starts no well-formed sequence counts alone, so that a stray
+    // byte cannot swallow the characters after it.
+    char32_t cp = 0;
+    const std::size_t width = decodeUtf8At(s, index, cp);
+    return width == 0 ? 1 : width;
 }
 
 std::size_t charLength(std::string_view s) noexcept {

@@ -16,6 +16,11 @@
 // and the stepping rule is the same in all functions, so lengths and substrings always agree.
 namespace vostrel::text {
 
+// Decodes the well-formed UTF-8 sequence at byte `index` (which must be inside `s`). Returns its
+// width in bytes and stores the code point, or returns 0 when the bytes there are not
+// well-formed: overlong forms, surrogates, values above U+10FFFF and cut-off sequences.
+[[nodiscard]] std::size_t decodeUtf8At(std::string_view s, std::size_t index, char32_t& cp) noexcept;
+
 // Number of bytes of the character that starts at byte `index` of `s` (1 to 4). Returns 0 when
 // `index` is at or past the end.
 [[nodiscard]] std::size_t charWidthAt(std::string_view s, std::size_t index) noexcept;

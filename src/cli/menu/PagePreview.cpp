@@ -59,7 +59,7 @@ public:
 private:
     controls::ListBox document_{"cboMenu"};
     controls::ListBox table_{"cboSprachen"};
-    std::array<controls::Image, 115> buttons_;
+    preview::CommandButtons buttons_;
     controls::LanguageFlags language_;
     std::int16_t nextPageNumber_ = 1;
     preview::MenuPreview preview_;
