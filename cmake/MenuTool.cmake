@@ -94,7 +94,7 @@ if(VOSTREL_BUILD_TESTS)
     # tests/check/rules holds one faulty menu per rule, named after the rule and otherwise
     # correct: the check must report that rule and no other, and fail the file unless the rule
     # only warns. (A unit test sees to it that every rule has its menu.)
-    set(_warning_rules missing-line-end name-case unknown-command
+    set(_warning_rules missing-line-end name-case unknown-command utf8-as-windows-1252 empty-page
         menu-preferences-without-settings settings-unreachable)
     # A settings block can only stand before the main block when the first line is not the
     # main block head, so that menu necessarily brings both findings.

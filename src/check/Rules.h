@@ -16,6 +16,7 @@ inline constexpr std::string_view kByteOrderMark = "byte-order-mark";
 inline constexpr std::string_view kLoneLf = "lone-lf";
 inline constexpr std::string_view kLoneCr = "lone-cr";
 inline constexpr std::string_view kMissingLineEnd = "missing-line-end";
+inline constexpr std::string_view kUtf8AsWindows1252 = "utf8-as-windows-1252";
 inline constexpr std::string_view kEmptyLine = "empty-line";
 inline constexpr std::string_view kLeadingBlank = "leading-blank";
 inline constexpr std::string_view kTrailingBlank = "trailing-blank";
@@ -37,6 +38,7 @@ inline constexpr std::string_view kPageNumberAbove99 = "page-number-above-99";
 inline constexpr std::string_view kPageInBlock = "page-in-block";
 inline constexpr std::string_view kBlockPageCount = "block-page-count";
 inline constexpr std::string_view kTooManyCommands = "too-many-commands";
+inline constexpr std::string_view kEmptyPage = "empty-page";
 inline constexpr std::string_view kItemAfterClosing = "item-after-closing";
 inline constexpr std::string_view kPageNotClosed = "page-not-closed";
 inline constexpr std::string_view kNextPageTarget = "next-page-target";
@@ -72,6 +74,8 @@ void checkBytes(std::string_view bytes, Collector& out);
 // Characters a line must not hold, blanks and empty lines. `haveBytes`: the line ends were
 // already judged from the bytes, so a carriage return inside a line is not reported again.
 void checkCharacters(const std::vector<LineView>& lines, bool haveBytes, Collector& out);
+// A document that reads as UTF-8 once taken back to its bytes: saved by a text editor as UTF-8.
+void checkEncoding(const std::vector<LineView>& lines, Collector& out);
 // Each line on its own: is it one of the six kinds, written as the format wants it.
 void checkLineSyntax(const std::vector<LineView>& lines, Collector& out);
 // Order of blocks, pages and items, numbering and links.

@@ -390,10 +390,10 @@ private:
 
     std::string judge(const char* what,
                       const std::vector<vostrel::check::Finding>& findings) const {
-        // A settings block that no item leads to, or an item leading to no settings block, is
-        // the user's choice of commands; the check only warns about it.
-        static const std::set<std::string> allowedWarnings = {"settings-unreachable",
-                                                              "menu-preferences-without-settings"};
+        // A settings block that no item leads to, an item leading to no settings block, or a
+        // page left without a command is the user's choice of commands; the check only warns.
+        static const std::set<std::string> allowedWarnings = {
+            "settings-unreachable", "menu-preferences-without-settings", "empty-page"};
         std::string problems;
         for (const auto& f : findings)
             if (f.severity == vostrel::check::Severity::Error || !allowedWarnings.contains(f.rule))
