@@ -81,4 +81,15 @@ void checkLineSyntax(const std::vector<LineView>& lines, Collector& out);
 // Order of blocks, pages and items, numbering and links.
 void checkStructure(const std::vector<LineView>& lines, Collector& out);
 
+// The structural part of the repair: closes every page with the item its position calls for,
+// renumbers the pages through the file, points each closing next-page item at the page that
+// follows and gives each page title its place in the block and the block's page count.
+// Each line carries the index of the document line it came from (-1 for a line the repair
+// added), so that the change can be told line by line afterwards.
+struct TrackedLine {
+    std::string text;
+    int origin = -1;
+};
+void repairStructure(std::vector<TrackedLine>& lines);
+
 }  // namespace vostrel::check::rules

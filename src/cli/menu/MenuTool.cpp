@@ -3,7 +3,10 @@
 #include <nlohmann/json.hpp>
 
 #include "check/MenuCheck.h"
+#include "check/Repair.h"
 #include "cli/menu/PagePreview.h"
+#include "cli/menu/UnifiedDiff.h"
+#include "files/MenuFile.h"
 #include "files/TextFile.h"
 #include "files/Windows1252.h"
 
@@ -31,6 +34,12 @@ void reportUnreadable(const std::string& file, check::Language language, std::os
 // The lines the editor would open from these bytes.
 std::vector<std::string> menuLines(const std::string& bytes) {
     return files::splitLines(files::decodeWindows1252(bytes));
+}
+
+void printFinding(const std::string& file, const check::Finding& finding, check::Language language,
+                  std::ostream& out) {
+    out << file << ':' << finding.line << ": " << check::severityWord(finding.severity, language)
+        << ": " << finding.message.in(language) << " [" << finding.rule << "]\n";
 }
 
 void printPage(const ShownPage& page, check::Language language, std::ostream& out) {
@@ -78,15 +87,54 @@ int runCheck(const std::vector<std::string>& files, check::Language language, bo
                                  {"rule", finding.rule},
                                  {"message", message}});
             } else {
-                out << file << ':' << finding.line << ": "
-                    << check::severityWord(finding.severity, language) << ": " << message << " ["
-                    << finding.rule << "]\n";
+                printFinding(file, finding, language, out);
             }
         }
     }
     if (json) out << array.dump(2) << '\n';
     if (unreadable) return kUnreadable;
     return errors ? kFaulty : kClean;
+}
+
+int runFix(const std::string& file, const FixOptions& options, check::Language language,
+           std::ostream& out, std::ostream& err) {
+    const auto bytes = files::readFileBytes(file);
+    if (!bytes) {
+        reportUnreadable(file, language, err);
+        return kUnreadable;
+    }
+    const auto lines = menuLines(*bytes);
+    const auto repaired = check::repairMenu(lines, *bytes);
+    const auto& target = options.output ? *options.output : file;
+
+    std::ostream& report = options.dryRun ? err : out;
+    if (options.dryRun) {
+        writeUnifiedDiff(lines, repaired, file, target, out);
+        if (repaired.lineEndsRewritten)
+            out << "\\ "
+                << pick(language, "Zeilenenden werden CR LF, auch nach der letzten Zeile",
+                        "Line ends become CR LF, after the last line too",
+                        "Les fins de ligne deviennent CR LF, après la dernière ligne aussi")
+                << '\n';
+    } else {
+        std::string error;
+        // An unchanged menu is written as the very bytes it was read from.
+        const bool written = repaired.changesAnything()
+                                 ? files::writeMenuFile(target, repaired.lines, error)
+                                 : !options.output || files::replaceFileAtomically(target, *bytes, error);
+        if (!written) {
+            err << target << ": "
+                << pick(language, "Datei kann nicht geschrieben werden", "cannot write the file",
+                        "impossible d'écrire le fichier")
+                << ": " << error << '\n';
+            return kUnreadable;
+        }
+    }
+    const auto left = repaired.changesAnything() ? check::checkMenu(repaired.lines)
+                                                 : check::checkMenuFileBytes(*bytes);
+    // What is left needs a person; it is listed as the check lists it.
+    for (const auto& finding : left) printFinding(target, finding, language, report);
+    return check::hasErrors(left) ? kFaulty : kClean;
 }
 
 int runShow(const std::string& file, std::optional<int> page, check::Language language,

@@ -1,0 +1,183 @@
+// The repair's passes over single lines: the file's encoding and byte-order mark, stray
+// carriage returns, blanks, empty lines, capitals and the closing bar. The structure comes last,
+// once every line reads as what it is.
+#include "check/Repair.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "check/LineKinds.h"
+#include "check/MenuCheck.h"
+#include "check/Rules.h"
+#include "check/Utf8Reading.h"
+#include "menu/LineSyntax.h"
+
+namespace vostrel::check {
+
+namespace {
+
+using rules::TrackedLine;
+using Lines = std::vector<TrackedLine>;
+
+constexpr std::array<std::string_view, 2> kByteOrderMarks = {"\xC3\xAF\xC2\xBB\xC2\xBF",
+                                                             "\xEF\xBB\xBF"};
+
+void removeByteOrderMark(Lines& lines) {
+    if (lines.empty()) return;
+    for (const auto mark : kByteOrderMarks)
+        if (lines.front().text.starts_with(mark)) {
+            lines.front().text.erase(0, mark.size());
+            return;
+        }
+}
+
+// All or nothing, as the check judges it: one line of genuine Windows-1252 text means the file
+// is not UTF-8, and a line whose UTF-8 reading a menu file cannot store keeps the file as it is.
+void rereadUtf8(Lines& lines) {
+    bool utf8 = false;
+    for (const auto& line : lines) {
+        const auto look = utf8Look(line.text);
+        if (look == Utf8Look::Foreign) return;
+        utf8 = utf8 || look == Utf8Look::Utf8;
+    }
+    if (!utf8) return;
+    Lines reread = lines;
+    for (auto& line : reread) {
+        if (utf8Look(line.text) != Utf8Look::Utf8) continue;
+        auto text = rereadAsUtf8(line.text);
+        if (!text) return;
+        line.text = std::move(*text);
+    }
+    lines = std::move(reread);
+}
+
+// A carriage return that ends no line in CR LF was meant as a line end.
+// The first part keeps the line's place; the parts after it are new lines.
+void splitAtCarriageReturns(Lines& lines) {
+    if (std::none_of(lines.begin(), lines.end(),
+                     [](const TrackedLine& l) { return l.text.find('\r') != std::string::npos; }))
+        return;
+    Lines split;
+    split.reserve(lines.size());
+    for (const auto& line : lines) {
+        const std::string& text = line.text;
+        int origin = line.origin;
+        std::size_t start = 0;
+        for (auto cr = text.find('\r'); cr != std::string::npos; cr = text.find('\r', start)) {
+            split.push_back({text.substr(start, cr - start), std::exchange(origin, -1)});
+            start = cr + 1;
+        }
+        split.push_back({text.substr(start), origin});
+    }
+    lines = std::move(split);
+}
+
+void trimBlanksAndDropEmptyLines(Lines& lines) {
+    constexpr std::string_view kBlanks = " \t";
+    std::erase_if(lines, [&](TrackedLine& tracked) {
+        std::string& line = tracked.text;
+        const auto first = line.find_first_not_of(kBlanks);
+        if (first == std::string::npos) return true;
+        line.erase(line.find_last_not_of(kBlanks) + 1);
+        line.erase(0, first);
+        return false;
+    });
+}
+
+// The title field of a page head as written: everything between the task and the closing bar.
+std::string_view titleField(std::string_view line) {
+    const auto second = line.find('|', line.find('|') + 1);
+    std::string_view title = line.substr(second + 1);
+    if (title.ends_with('|')) title.remove_suffix(1);
+    return title;
+}
+
+// The line as the editor writes a line of its kind; the page title keeps its own spelling.
+std::string canonicalLine(const std::string& line, const ParsedLine& parsed) {
+    switch (parsed.kind) {
+        case LineKind::MainBlockHead: return menu::mainBlockHead();
+        case LineKind::SettingsBlockHead: return menu::settingsBlockHead();
+        case LineKind::CommandItem: return menu::commandItem(parsed.command);
+        case LineKind::NextPageItem: return menu::nextPageItem(parsed.pageNumber);
+        case LineKind::MenuEndItem: return menu::menuEndItem();
+        case LineKind::PageHead:
+            return std::string(menu::kPageHeadPrefix) + std::to_string(parsed.pageNumber) + "|" +
+                   std::string(titleField(line)) + "|";
+        case LineKind::Empty:
+        case LineKind::Unknown: break;
+    }
+    return line;
+}
+
+void writeInCapitalsWithClosingBar(Lines& lines) {
+    for (auto& line : lines) {
+        const auto parsed = parseLine(line.text);
+        if (parsed.keywordUpper && parsed.namesUpper && parsed.closingBar) continue;
+        line.text = canonicalLine(line.text, parsed);
+    }
+}
+
+// Lines that kept their origin and their text anchor the comparison; whatever lies between
+// two anchors, in the document and in the repaired menu, is one change.
+std::vector<LineChange> changesBetween(const std::vector<std::string>& before, const Lines& after) {
+    std::vector<LineChange> changes;
+    int oldNext = 0, newNext = 0;
+    const auto closeRun = [&](int oldAnchor, int newAnchor) {
+        if (oldAnchor > oldNext || newAnchor > newNext)
+            changes.push_back({oldNext, oldAnchor - oldNext, newNext, newAnchor - newNext});
+        oldNext = oldAnchor + 1;
+        newNext = newAnchor + 1;
+    };
+    for (int k = 0; k < static_cast<int>(after.size()); ++k) {
+        const auto& line = after[static_cast<std::size_t>(k)];
+        if (line.origin >= 0 && line.text == before[static_cast<std::size_t>(line.origin)])
+            closeRun(line.origin, k);
+    }
+    closeRun(static_cast<int>(before.size()), static_cast<int>(after.size()));
+    return changes;
+}
+
+bool hasOtherLineEnds(const std::string& bytes) {
+    if (!bytes.empty() && !bytes.ends_with('\n') && !bytes.ends_with('\r')) return true;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) return true;
+        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+Repaired repairMenu(const std::vector<std::string>& lines,
+                    const std::optional<std::string>& fileBytes) {
+    Lines out;
+    out.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) out.push_back({lines[i], static_cast<int>(i)});
+    removeByteOrderMark(out);
+    rereadUtf8(out);
+    splitAtCarriageReturns(out);
+    trimBlanksAndDropEmptyLines(out);
+    writeInCapitalsWithClosingBar(out);
+    rules::repairStructure(out);
+
+    Repaired repaired;
+    repaired.lineEndsRewritten = fileBytes && hasOtherLineEnds(*fileBytes);
+    repaired.changes = changesBetween(lines, out);
+    repaired.lines.reserve(out.size());
+    for (auto& line : out) repaired.lines.push_back(std::move(line.text));
+    return repaired;
+}
+
+bool ruleHasRepair(std::string_view rule) noexcept {
+    using namespace rules;
+    static constexpr std::array<std::string_view, 19> kRepaired = {
+        kByteOrderMark,     kLoneLf,           kLoneCr,          kMissingLineEnd,
+        kUtf8AsWindows1252, kEmptyLine,        kLeadingBlank,    kTrailingBlank,
+        kKeywordCase,       kNameCase,         kMissingClosingBar, kPageNumberSequence,
+        kPageNumberAbove99, kPageInBlock,      kBlockPageCount,  kUnresolvedPlaceholder,
+        kNextPageTarget,    kPageNotClosed,    kBlockNotEnded};
+    return std::find(kRepaired.begin(), kRepaired.end(), rule) != kRepaired.end();
+}
+
+}  // namespace vostrel::check
