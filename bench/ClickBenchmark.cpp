@@ -2,6 +2,7 @@
 // preview walks the document, nothing may copy it.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <filesystem>
 
 #include "app/frmWendax.h"
@@ -64,6 +65,25 @@ void BM_CommandClick(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_CommandClick)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond)->Complexity();
+
+// The live check after one change of a hand-edited menu: what the window asks for after an
+// event (at idle above its threshold). Every line of the menu is judged again.
+void BM_LiveCheck(benchmark::State& state) {
+    SilentHost host;
+    const auto folder = std::filesystem::temp_directory_path() / "vostrel-bench";
+    std::filesystem::create_directories(folder);
+    vostrel::app::frmWendax form(host, folder);
+    form.Form_Load();
+    form.cboMenu.assignAll(largeMenu(static_cast<int>(state.range(0))));
+    const int line = form.cboMenu.count() / 2;
+    const std::array<std::string, 2> texts = {form.cboMenu.entry(line), "MENUITEM|TASK_ABOUT|"};
+    std::size_t flip = 0;
+    for (auto _ : state) {
+        form.cboMenu.replace(line, texts[++flip % 2]);
+        benchmark::DoNotOptimize(form.checkResult().errors);
+    }
+}
+BENCHMARK(BM_LiveCheck)->Arg(1000)->Arg(200000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ struct MenuCheckWindow {
     std::vector<std::string> rows;
     std::vector<int> lines;  // 0-based document index per row; -1 for the whole file
     int shownCount = 0;
+    // What the rows were made from: the check's recomputation and the interface language.
+    std::uint64_t version = 0;
+    int language = -1;
 };
 
 }  // namespace vostrel::app

@@ -12,6 +12,7 @@
 #include "app/Host.h"
 #include "app/MenuCheckWindow.h"
 #include "catalogue/ButtonField.h"
+#include "check/LiveResult.h"
 #include "controls/Control.h"
 #include "controls/Language.h"
 #include "controls/ListBox.h"
@@ -166,6 +167,14 @@ public:
     // ---- Checking the menu ----------------------------------------------------
     void mnuECheck_Click();
     void chooseFinding(int row);  // selects the line the finding names
+    // The live result for the document as it is now. Computed when asked for and kept until
+    // the document or the building state changes, so a click itself never runs the check.
+    const check::LiveResult& checkResult() const;
+    // Brings an open findings window up to date with checkResult(), in the interface language.
+    void refreshCheckWindow();
+    // The status line's text for checkResult(), and the findings on one line as its tooltip.
+    std::string checkStatusText() const;
+    std::string lineFindingsText(int index) const;
 
     // ---- Options ---------------------------------------------------------
     void mnuBHochformat_Click();
@@ -208,6 +217,23 @@ private:
     void wireChangeHandlers();
     void applySettingsLines();
     std::string settingsValue(int line) const;
+
+    // The live check: its cached result and what it was computed for.
+    struct CheckKey {
+        std::uint64_t revision = 0;
+        int openBlockHead = -1;
+        bool operator==(const CheckKey&) const = default;
+    };
+    int openBlockHead() const;
+    std::optional<std::string> openedFileBytes() const;
+    // A cache: asking for the result from a const window (the state dump) may fill it.
+    mutable std::optional<check::LiveResult> checkResult_;
+    mutable CheckKey checkKey_;
+    mutable std::uint64_t checkVersion_ = 0;  // counts recomputations, for the findings window
+    bool blockBeingBuilt_ = false;    // a block was started and has not been ended
+    // The document is the opened file while its revision is this one; its bytes, once read.
+    std::optional<std::uint64_t> openedRevision_;
+    mutable std::optional<std::optional<std::string>> openedBytes_;
 
     Host& host_;
     std::array<controls::Button, 11> controlButtons_;

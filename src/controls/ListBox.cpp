@@ -8,6 +8,7 @@ void ListBox::append(std::string text) { insert(count(), std::move(text)); }
 
 void ListBox::insert(int index, std::string text) {
     if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
+    ++revision_;
     keys_.insert(keys_.begin() + index, keyOf(text));
     entries_.insert(entries_.begin() + index, std::move(text));
     // The current entry stays the same line of text, as in the toolkit.
@@ -19,6 +20,7 @@ void ListBox::insert(int index, std::string text) {
 
 void ListBox::remove(int index) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
+    ++revision_;
     entries_.erase(entries_.begin() + index);
     keys_.erase(keys_.begin() + index);
     const bool moved = listIndex_ >= index;
@@ -35,12 +37,14 @@ void ListBox::replace(int index, std::string text) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::replace");
     auto& slot = entries_[static_cast<std::size_t>(index)];
     if (slot == text) return;
+    ++revision_;
     keys_[static_cast<std::size_t>(index)] = keyOf(text);
     slot = std::move(text);
     if (auto* o = observer()) o->listChanged(*this, index);
 }
 
 void ListBox::clear() {
+    ++revision_;
     entries_.clear();
     keys_.clear();
     listIndex_ = -1;
@@ -50,6 +54,7 @@ void ListBox::clear() {
 }
 
 void ListBox::assignAll(std::vector<std::string> entries) {
+    ++revision_;
     entries_ = std::move(entries);
     keys_.resize(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) keys_[i] = keyOf(entries_[i]);

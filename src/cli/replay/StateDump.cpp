@@ -158,6 +158,11 @@ json dumpState(const app::frmWendax& form, const ScriptedHost& host) {
                                                {"txtInfo", form.frmWXInfo->txtInfo}}
                                         : json(nullptr);
     state["shell"] = host.shell();
+    const auto& check = form.checkResult();
+    state["check"] = {{"errors", check.errors},
+                      {"warnings", check.warnings},
+                      {"open", check.open},
+                      {"lines", check.lines}};
     return state;
 }
 
