@@ -109,6 +109,10 @@ void frmWendax::mnuDLaden_Click() {
         return;
     }
     MenuChanged = false;
+    setBuildingStateAsOpened();
+}
+
+void frmWendax::setBuildingStateAsOpened() {
     syncLineScrollBar();
     scanPageNumbers();
     mnuBZeileLoesch.setEnabled(true);

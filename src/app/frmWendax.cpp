@@ -80,7 +80,8 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
     menuBar_ = {
         {&mnuDatei, {&mnuDLaden, &mnuDSpeichern, &mnuLeer2, &mnuDMenuLoesch, &mnuLeer1, &mnuDEnde}},
         {&mnuBearbeiten, {&mnuBZeileLoesch, &mnuBZeileAendern}},
-        {&mnuButtons, {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck}},
+        {&mnuButtons, {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck,
+                         &mnuEReparieren}},
         {&mnuAnleitung, {}},
         {&mnuFrage, {&mnuInfo, &mnuHistorie}},
     };

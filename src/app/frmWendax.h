@@ -13,6 +13,7 @@
 #include "app/MenuCheckWindow.h"
 #include "catalogue/ButtonField.h"
 #include "check/LiveResult.h"
+#include "check/Repair.h"
 #include "controls/Control.h"
 #include "controls/Language.h"
 #include "controls/ListBox.h"
@@ -71,6 +72,7 @@ public:
     controls::MenuItem mnuEPageAuto{"mnuEPageAuto", "&Auto-Ablauf", "F9"};
     controls::MenuItem mnuEStandard{"mnuEStandard", "&Standard Herstellen"};
     controls::MenuItem mnuECheck{"mnuECheck", "Menü &Prüfen", "F12"};
+    controls::MenuItem mnuEReparieren{"mnuEReparieren", "Menü &Reparieren"};
     controls::MenuItem mnuAnleitung{"mnuAnleitung", "&Anleitung"};
     controls::MenuItem mnuFrage{"mnuFrage", "&?"};
     controls::MenuItem mnuInfo{"mnuInfo", "&Info", "F8"};
@@ -156,6 +158,8 @@ public:
     void mnuDSpeichern_Click();
     SaveResult FileSaveAs();
     bool FileOpen();  // true when a file was read and replaced the document
+    // Counters, line editing and the building buttons as an open of a non-empty menu sets them.
+    void setBuildingStateAsOpened();
 
     // ---- Help menu and the two secondary windows -------------------------
     void mnuAnleitung_Click();
@@ -175,6 +179,11 @@ public:
     // The status line's text for checkResult(), and the findings on one line as its tooltip.
     std::string checkStatusText() const;
     std::string lineFindingsText(int index) const;
+    // Repairs what has one mechanical answer, after showing the changed lines in a question.
+    void mnuEReparieren_Click();
+    // Applies a repair of the current document as one change: replaced, removed and added lines
+    // one by one, the document marked changed, the building state set as an open sets it.
+    void applyRepair(const check::Repaired& repaired);
 
     // ---- Options ---------------------------------------------------------
     void mnuBHochformat_Click();

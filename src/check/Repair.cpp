@@ -118,23 +118,25 @@ void writeInCapitalsWithClosingBar(Lines& lines) {
     }
 }
 
-// Lines that kept their origin and their text anchor the comparison; whatever lies between
-// two anchors, in the document and in the repaired menu, is one change.
+// Every line that kept its origin anchors the comparison: unchanged, or one line replaced by its
+// repaired form. What lies between two anchors, in the document and in the repaired menu, is
+// removed and added as one change.
 std::vector<LineChange> changesBetween(const std::vector<std::string>& before, const Lines& after) {
     std::vector<LineChange> changes;
     int oldNext = 0, newNext = 0;
-    const auto closeRun = [&](int oldAnchor, int newAnchor) {
-        if (oldAnchor > oldNext || newAnchor > newNext)
-            changes.push_back({oldNext, oldAnchor - oldNext, newNext, newAnchor - newNext});
-        oldNext = oldAnchor + 1;
-        newNext = newAnchor + 1;
+    const auto anchor = [&](int oldAt, int newAt, bool replaced) {
+        if (oldAt > oldNext || newAt > newNext)
+            changes.push_back({oldNext, oldAt - oldNext, newNext, newAt - newNext});
+        if (replaced) changes.push_back({oldAt, 1, newAt, 1});
+        oldNext = oldAt + 1;
+        newNext = newAt + 1;
     };
     for (int k = 0; k < static_cast<int>(after.size()); ++k) {
         const auto& line = after[static_cast<std::size_t>(k)];
-        if (line.origin >= 0 && line.text == before[static_cast<std::size_t>(line.origin)])
-            closeRun(line.origin, k);
+        if (line.origin >= 0)
+            anchor(line.origin, k, line.text != before[static_cast<std::size_t>(line.origin)]);
     }
-    closeRun(static_cast<int>(before.size()), static_cast<int>(after.size()));
+    anchor(static_cast<int>(before.size()), static_cast<int>(after.size()), false);
     return changes;
 }
 

@@ -165,7 +165,8 @@ TEST_F(ReplayerTest, DumpPrintsOneLineWithEveryKey) {
                             "dialogs",
                             "frmWXText",
                             "frmWXInfo",
-                            "shell"})
+                            "shell",
+                            "check"})
         EXPECT_TRUE(state.contains(key)) << key;
     EXPECT_EQ(state["imgWXMenu"].size(), 115u);
     EXPECT_EQ(state["lblWXMenu"].size(), 115u);
@@ -173,9 +174,9 @@ TEST_F(ReplayerTest, DumpPrintsOneLineWithEveryKey) {
     for (const char* item : {"mnuDatei", "mnuDLaden", "mnuDSpeichern", "mnuDMenuLoesch", "mnuDEnde",
                              "mnuBearbeiten", "mnuBZeileLoesch", "mnuBZeileAendern", "mnuButtons",
                              "mnuBHochformat", "mnuEButtonSperren", "mnuEPageAuto", "mnuEStandard",
-                             "mnuECheck", "mnuAnleitung", "mnuFrage", "mnuInfo", "mnuHistorie"})
+                             "mnuECheck", "mnuEReparieren", "mnuAnleitung", "mnuFrage", "mnuInfo", "mnuHistorie"})
         EXPECT_TRUE(state["menu"].contains(item)) << item;
-    EXPECT_EQ(state["menu"].size(), 18u);  // separators are not items
+    EXPECT_EQ(state["menu"].size(), 19u);  // separators are not items
     EXPECT_EQ(state["cmdWXButton"].size(), 8u);
     EXPECT_EQ(state["vars"].size(), 22u);
     EXPECT_EQ(state["preview"]["imgMenQ"].size(), 6u);
