@@ -45,7 +45,7 @@ std::string counted(const controls::LanguageFlags& language, int n, const contro
 // only while they still are this document: unchanged since opening, and read back to exactly
 // the lines shown. Otherwise (edited since, file changed or gone) a finding from the bytes
 // would name faults the document does not have, so only the lines are checked.
-std::optional<std::string> bytesOfDocument(const std::string& path,
+std::optional<std::string> bytesOfDocument(const std::filesystem::path& path,
                                            const std::vector<std::string>& lines) {
     if (path.empty()) return std::nullopt;
     auto bytes = files::readFileBytes(path);
