@@ -89,8 +89,13 @@ std::string frmWendax::checkStatusText() const {
     return text.empty() ? pick(language, kMenuFine) : text;
 }
 
+bool frmWendax::checkIsCurrent() const {
+    return checkResult_ && checkKey_ == CheckKey{cboMenu.revision(), openBlockHead()};
+}
+
 std::string frmWendax::lineFindingsText(int index) const {
-    const auto& result = checkResult();
+    if (!checkResult_) return {};
+    const auto& result = *checkResult_;
     const check::Language lang = checkLanguage(language);
     const auto [from, to] = result.findingsOn(index);
     std::string text;
@@ -124,6 +129,7 @@ void frmWendax::refreshCheckWindow() {
     window.caption = pick(language, kCaption);
     window.rows.clear();
     window.lines.clear();
+    window.kinds.clear();
     for (const auto& finding : result.findings) {
         const std::string where = finding.line > 0
                                       ? pick(language, kLine) + " " + std::to_string(finding.line)
@@ -131,11 +137,14 @@ void frmWendax::refreshCheckWindow() {
         window.rows.push_back(where + ": " + std::string(check::severityWord(finding.severity, lang)) +
                               ": " + finding.message.in(lang) + " [" + finding.rule + "]");
         window.lines.push_back(finding.line - 1);
+        window.kinds.push_back(finding.severity == check::Severity::Error ? MenuCheckWindow::Kind::Error
+                                                                          : MenuCheckWindow::Kind::Warning);
     }
     if (result.findings.empty()) {
         window.rows.push_back(result.open > 0 ? pick(language, kBlockOpen) + "."
                                               : pick(language, kNoFindings));
         window.lines.push_back(-1);
+        window.kinds.push_back(MenuCheckWindow::Kind::Plain);
     }
 }
 

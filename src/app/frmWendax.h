@@ -184,7 +184,11 @@ public:
     void refreshCheckWindow();
     // The status line's text for checkResult(), and the findings on one line as its tooltip.
     std::string checkStatusText() const;
+    // From the last result computed, current or not: painting a line never runs the check.
     std::string lineFindingsText(int index) const;
+    const check::LiveResult* lastCheckResult() const { return checkResult_ ? &*checkResult_ : nullptr; }
+    bool checkIsCurrent() const;
+    std::uint64_t checkVersion() const { return checkVersion_; }
     // Repairs what has one mechanical answer, after showing the changed lines in a question.
     void mnuEReparieren_Click();
     // Applies a repair of the current document as one change: replaced, removed and added lines

@@ -37,6 +37,14 @@ std::pair<std::size_t, std::size_t> LiveResult::findingsOn(int index) const {
             static_cast<std::size_t>(to - findings.begin())};
 }
 
+std::optional<Severity> LiveResult::worstOn(int index) const {
+    if (!std::binary_search(lines.begin(), lines.end(), index)) return std::nullopt;
+    const auto [from, to] = findingsOn(index);
+    for (auto i = from; i < to; ++i)
+        if (findings[i].severity == Severity::Error) return Severity::Error;
+    return Severity::Warning;
+}
+
 LiveResult liveResult(const std::vector<std::string>& lines,
                       const std::optional<std::string>& fileBytes, int openBlockHead) {
     LiveResult result;

@@ -23,6 +23,8 @@ struct LiveResult {
 
     // The findings on document line `index` (0-based), as a range of `findings`.
     [[nodiscard]] std::pair<std::size_t, std::size_t> findingsOn(int index) const;
+    // The gravest finding on that line, if any.
+    [[nodiscard]] std::optional<Severity> worstOn(int index) const;
 };
 
 // `openBlockHead`: 0-based index of the head of the block being built, or -1 for none.

@@ -229,6 +229,7 @@ void MainWindow::syncChanges() {
     for (const controls::Control* control : changed)
         if (const auto it = mirrors_.find(control); it != mirrors_.end()) it->second();
     keepFocusInField(focusedButton);
+    updateCheckView();
     syncSecondaryWindows();
     syncing_ = false;
 }

@@ -88,6 +88,7 @@ void MainWindow::buildWidgets() {
     buildControlArea(client_);
     buildPreview(client_);
     buildMenuBar();
+    buildCheckView();
 
     controls::Control& form = form_->form;
     mirrors_[&form] = [this, &form] {
