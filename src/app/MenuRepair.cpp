@@ -15,7 +15,11 @@ constexpr controls::Wording kNothing{
     "Rien à réparer : aucune constatation n'a de réparation évidente."};
 constexpr controls::Wording kIntro{"Das Menü wird so geändert:", "The menu changes like this:",
                                    "Le menu sera modifié ainsi :"};
-constexpr controls::Wording kLine{"Zeile", "Line", "Ligne"};
+constexpr controls::Wording kLine{"Zeile %1:", "Line %1:", "Ligne %1 :"};
+constexpr controls::Wording kNewBefore{"Neu vor Zeile %1:", "New before line %1:",
+                                       "Nouveau avant la ligne %1 :"};
+constexpr controls::Wording kNewAtEnd{"Neu am Ende:", "New at the end:", "Nouveau à la fin :"};
+constexpr controls::Wording kEmpty{"(leer)", "(empty)", "(vide)"};
 constexpr controls::Wording kMore{"… und %1 weitere Stellen", "… and %1 more places",
                                   "… et %1 autres endroits"};
 constexpr controls::Wording kLineEnds{"Die Datei bekommt beim Speichern CR LF als Zeilenende.",
@@ -32,22 +36,40 @@ std::string pick(const controls::LanguageFlags& language, const controls::Wordin
     return text;
 }
 
+std::string withNumber(const controls::LanguageFlags& language, const controls::Wording& wording,
+                       int number) {
+    std::string text = pick(language, wording);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(number));
+    return text;
+}
+
+// A place is named by the document line it changes; lines that only come in are named by the
+// line they come before, since no line of the document holds them yet.
+std::string placeName(const check::LineChange& change, int documentLines,
+                      const controls::LanguageFlags& language) {
+    if (change.oldCount > 0) return withNumber(language, kLine, change.oldFirst + 1);
+    if (change.oldFirst >= documentLines) return pick(language, kNewAtEnd);
+    return withNumber(language, kNewBefore, change.oldFirst + 1);
+}
+
 std::string changesText(const std::vector<std::string>& before, const check::Repaired& repaired,
                     const controls::LanguageFlags& language) {
     std::string text = pick(language, kIntro) + "\r\n";
     const auto& changes = repaired.changes;
     for (std::size_t c = 0; c < std::min(changes.size(), kPlacesShown); ++c) {
         const auto& change = changes[c];
-        text += "\r\n" + pick(language, kLine) + " " + std::to_string(change.oldFirst + 1) + ":";
+        text += "\r\n" + placeName(change, static_cast<int>(before.size()), language);
+        // A line of nothing but blanks would show as nothing at all.
+        const auto shown = [&](const std::string& line) {
+            return line.find_first_not_of(" \t") == std::string::npos ? pick(language, kEmpty) : line;
+        };
         for (int i = 0; i < change.oldCount; ++i)
-            text += "\r\n− " + before[static_cast<std::size_t>(change.oldFirst + i)];
+            text += "\r\n− " + shown(before[static_cast<std::size_t>(change.oldFirst + i)]);
         for (int i = 0; i < change.newCount; ++i)
-            text += "\r\n+ " + repaired.lines[static_cast<std::size_t>(change.newFirst + i)];
+            text += "\r\n+ " + shown(repaired.lines[static_cast<std::size_t>(change.newFirst + i)]);
     }
     if (changes.size() > kPlacesShown) {
-        std::string more = pick(language, kMore);
-        more.replace(more.find("%1"), 2, std::to_string(changes.size() - kPlacesShown));
-        text += "\r\n\r\n" + more;
+        text += "\r\n\r\n" + withNumber(language, kMore, static_cast<int>(changes.size() - kPlacesShown));
     }
     if (repaired.lineEndsRewritten) text += "\r\n\r\n" + pick(language, kLineEnds);
     return text + "\r\n\r\n" + pick(language, kQuestion);

@@ -17,7 +17,8 @@ namespace {
 // a burst of clicks or keys is not interrupted, short enough to feel immediate.
 constexpr int kIdleMilliseconds = 150;
 
-CheckMark markOf(const check::LiveResult& result) {
+CheckMark markOf(const check::LiveResult& result, bool emptyMenu) {
+    if (emptyMenu) return CheckMark::None;
     if (result.errors > 0) return CheckMark::Error;
     if (result.warnings > 0) return CheckMark::Warning;
     if (result.open > 0) return CheckMark::Open;
@@ -80,7 +81,7 @@ void MainWindow::showCheck() {
     idleCheck_->stop();
     const check::LiveResult& result = form_->checkResult();
     form_->refreshCheckWindow();
-    checkStatus_->show(markOf(result), QString::fromStdString(form_->checkStatusText()));
+    checkStatus_->show(markOf(result, form_->cboMenu.empty()), QString::fromStdString(form_->checkStatusText()));
     if (shownCheckVersion_ != form_->checkVersion()) {
         shownCheckVersion_ = form_->checkVersion();
         modelOf(form_->cboMenu)->marksChanged();
