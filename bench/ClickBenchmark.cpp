@@ -38,13 +38,24 @@ std::vector<std::string> largeMenu(int lines) {
     return document;
 }
 
-void BM_CommandClick(benchmark::State& state) {
+// The started window holding a large menu of `lines` lines.
+struct LoadedWindow {
+    explicit LoadedWindow(int lines) {
+        form.Form_Load();
+        form.cboMenu.assignAll(largeMenu(lines));
+    }
+    static std::filesystem::path folder() {
+        auto path = std::filesystem::temp_directory_path() / "vostrel-bench";
+        std::filesystem::create_directories(path);
+        return path;
+    }
     SilentHost host;
-    const auto folder = std::filesystem::temp_directory_path() / "vostrel-bench";
-    std::filesystem::create_directories(folder);
-    vostrel::app::frmWendax form(host, folder);
-    form.Form_Load();
-    form.cboMenu.assignAll(largeMenu(static_cast<int>(state.range(0))));
+    vostrel::app::frmWendax form{host, folder()};
+};
+
+void BM_CommandClick(benchmark::State& state) {
+    LoadedWindow window(static_cast<int>(state.range(0)));
+    auto& form = window.form;
     form.NextPageNumber = 100;
     form.ButtonCountCheck = false;
     form.mnuEButtonSperren.setChecked(false);
@@ -69,12 +80,8 @@ BENCHMARK(BM_CommandClick)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::
 // The live check after one change of a hand-edited menu: what the window asks for after an
 // event (at idle above its threshold). Every line of the menu is judged again.
 void BM_LiveCheck(benchmark::State& state) {
-    SilentHost host;
-    const auto folder = std::filesystem::temp_directory_path() / "vostrel-bench";
-    std::filesystem::create_directories(folder);
-    vostrel::app::frmWendax form(host, folder);
-    form.Form_Load();
-    form.cboMenu.assignAll(largeMenu(static_cast<int>(state.range(0))));
+    LoadedWindow window(static_cast<int>(state.range(0)));
+    auto& form = window.form;
     const int line = form.cboMenu.count() / 2;
     const std::array<std::string, 2> texts = {form.cboMenu.entry(line), "MENUITEM|TASK_ABOUT|"};
     std::size_t flip = 0;

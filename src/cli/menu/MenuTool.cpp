@@ -43,6 +43,15 @@ void reportUnreadable(const std::string& file, const files::ReadFailure& failure
     err << '\n';
 }
 
+// The file's bytes, or nothing after naming the failure on `err`.
+std::optional<std::string> readMenuBytes(const std::string& file, check::Language language,
+                                         std::ostream& err) {
+    files::ReadFailure failure;
+    auto bytes = files::readFileBytes(files::pathFromUtf8(file), &failure);
+    if (!bytes) reportUnreadable(file, failure, language, err);
+    return bytes;
+}
+
 // The lines the editor would open from these bytes.
 std::vector<std::string> menuLines(const std::string& bytes) {
     return files::splitLines(files::decodeWindows1252(bytes));
@@ -111,12 +120,8 @@ int runCheck(const std::vector<std::string>& files, check::Language language, bo
 
 int runFix(const std::string& file, const FixOptions& options, check::Language language,
            std::ostream& out, std::ostream& err) {
-    files::ReadFailure failure;
-    const auto bytes = files::readFileBytes(files::pathFromUtf8(file), &failure);
-    if (!bytes) {
-        reportUnreadable(file, failure, language, err);
-        return kUnreadable;
-    }
+    const auto bytes = readMenuBytes(file, language, err);
+    if (!bytes) return kUnreadable;
     const auto lines = menuLines(*bytes);
     const auto repaired = check::repairMenu(lines, *bytes);
     const auto& target = options.output ? *options.output : file;
@@ -154,12 +159,8 @@ int runFix(const std::string& file, const FixOptions& options, check::Language l
 
 int runShow(const std::string& file, std::optional<int> page, check::Language language,
             std::ostream& out, std::ostream& err) {
-    files::ReadFailure failure;
-    const auto bytes = files::readFileBytes(files::pathFromUtf8(file), &failure);
-    if (!bytes) {
-        reportUnreadable(file, failure, language, err);
-        return kUnreadable;
-    }
+    const auto bytes = readMenuBytes(file, language, err);
+    if (!bytes) return kUnreadable;
     const auto lines = menuLines(*bytes);
     if (page) {
         const auto shown = showPage(lines, *page, language);
