@@ -102,6 +102,7 @@ void frmWendax::applyRepair(const check::Repaired& repaired) {
     // The repaired menu has every block ended, and it is no longer the file that was opened.
     blockBeingBuilt_ = false;
     openedRevision_.reset();
+    checkResult_.reset();  // a repair of line ends alone leaves the lines as they were
     MenuChanged = true;
     SelectedLine = -1;
     cboMenu.setText({});
