@@ -34,22 +34,31 @@ void removeByteOrderMark(Lines& lines) {
 
 // All or nothing, as the check judges it: one line of genuine Windows-1252 text means the file
 // is not UTF-8, and a line whose UTF-8 reading a menu file cannot store keeps the file as it is.
-void rereadUtf8(Lines& lines) {
+// Returns whether the lines were read anew.
+bool rereadUtf8Once(Lines& lines) {
     bool utf8 = false;
     for (const auto& line : lines) {
         const auto look = utf8Look(line.text);
-        if (look == Utf8Look::Foreign) return;
+        if (look == Utf8Look::Foreign) return false;
         utf8 = utf8 || look == Utf8Look::Utf8;
     }
-    if (!utf8) return;
+    if (!utf8) return false;
     Lines reread = lines;
     for (auto& line : reread) {
         if (utf8Look(line.text) != Utf8Look::Utf8) continue;
         auto text = rereadAsUtf8(line.text);
-        if (!text) return;
+        if (!text) return false;
         line.text = std::move(*text);
     }
     lines = std::move(reread);
+    return true;
+}
+
+// A file converted to UTF-8 twice reads as UTF-8 again after the first reading; each reading
+// shortens the text, so this ends.
+void rereadUtf8(Lines& lines) {
+    while (rereadUtf8Once(lines)) {
+    }
 }
 
 // A carriage return that ends no line in CR LF was meant as a line end.

@@ -43,6 +43,9 @@ struct RepairCase {
 
 std::vector<RepairCase> repairCases() {
     const Lines ex = exampleMenu();
+    Lines twiceUtf8 = ex;  // "ü" converted to UTF-8 twice, read as Windows-1252
+    for (auto& line : twiceUtf8)
+        if (const auto at = line.find("ü"); at != std::string::npos) line.replace(at, 2, "ÃƒÂ¼");
     return {
         {"clean menu untouched", ex, ex},
         {"several faults in one line", edited(ex, 6, {" menuitem|task_show_map\t"}), ex},
@@ -58,6 +61,7 @@ std::vector<RepairCase> repairCases() {
           "MENUPAGE|TASK_PAGE3|Hauptmenü 2/2|", ex[6], ex[7]}},
         {"stray carriage return ends the line", edited(ex, 2, {ex[2] + "\r" + ex[3]}, 2), ex},
         {"block still being built", edited(edited(ex, 11, {}), 9, {"MENUPAGE|TASK_PAGE3|Einstellungen 1/§|"}), ex},
+        {"saved as UTF-8 twice", twiceUtf8, ex},
         {"needs a person: left alone", edited(ex, 6, {"MENUITEM|TASK_SHOW,MAP|"}),
          edited(ex, 6, {"MENUITEM|TASK_SHOW,MAP|"})},
     };
