@@ -1,13 +1,18 @@
 // Writes the README's picture of the editor: a three-page German menu built
 // click by click through the real window, grabbed to a PNG.
 //
-//   vostrel-screenshot OUTPUT.png [--scale 2] [--landscape]
+//   vostrel-screenshot OUTPUT.png [--scale 2] [--landscape] [--language de|en|fr]
+//                      [--maximised]
 //
 // --scale sets QT_SCALE_FACTOR before the application starts, so the window
 // draws itself (and its pictures) for a high-dpi screen of that factor.
+// --language switches the interface first (the standard is German) and builds
+// the same menu in that language. --maximised fills the screen's available
+// area, as a maximised window does, so the zoomed layout is seen.
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -105,7 +110,9 @@ private:
 };
 
 int usage() {
-    std::fprintf(stderr, "usage: vostrel-screenshot OUTPUT.png [--scale FACTOR] [--landscape]\n");
+    std::fprintf(stderr,
+                 "usage: vostrel-screenshot OUTPUT.png [--scale FACTOR] [--landscape] [--language de|en|fr] "
+                 "[--maximised]\n");
     return 2;
 }
 
@@ -115,12 +122,22 @@ int main(int argc, char* argv[]) {
     std::string output;
     std::string scale;
     bool landscape = false;
+    bool maximised = false;
+    int languageButton = 0;  // 0: German, the standard
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--scale" && i + 1 < argc)
             scale = argv[++i];
         else if (argument == "--landscape")
             landscape = true;
+        else if (argument == "--maximised")
+            maximised = true;
+        else if (argument == "--language" && i + 1 < argc) {
+            const std::string language = argv[++i];
+            if (language == "en") languageButton = 5;
+            else if (language == "fr") languageButton = 7;
+            else if (language != "de") return usage();
+        }
         else if (!argument.empty() && argument[0] != '-' && output.empty())
             output = argument;
         else
@@ -139,13 +156,27 @@ int main(int argc, char* argv[]) {
     // whether the block ends.
     QTemporaryDir folder;
     if (!folder.isValid()) return 1;
-    ScriptedHost host({app::Answer::No, app::Answer::Yes, app::Answer::Yes});
+    std::deque<app::Answer> answers{app::Answer::No, app::Answer::Yes, app::Answer::Yes};
+    // Another language asks first whether the begun main block may go.
+    if (languageButton != 0) answers.push_front(app::Answer::Yes);
+    ScriptedHost host(std::move(answers));
     gui::MainWindow window(folder.path(), &host);
-    window.show();
+    if (maximised) {
+        // Without a window manager nobody maximises; the available area is what it would give.
+        window.setGeometry(window.screen()->availableGeometry());
+        window.showMaximized();
+    } else {
+        window.show();
+    }
     QApplication::processEvents();
 
     Builder build(window);
     bool ok = true;
+    if (languageButton != 0) {
+        ok = build.controlButton(languageButton);
+        // Auto-run begins the main block again at once; without it, a click does.
+        if (ok && window.form().cmdWXButton(3).enabled()) ok = build.controlButton(3);
+    }
     // Main menu, page 1: five commands, then "No, the block goes on".
     for (int button : {35, 39, 64, 61, 81}) ok = ok && build.command(button);
     // Page 2: five more, then "Yes, the main menu ends".

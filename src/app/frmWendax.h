@@ -109,6 +109,16 @@ public:
     std::filesystem::path MenuRelativeName;
     std::filesystem::path CurrentFilePath;
 
+    // A passing note for the window's status line: why a click on an enabled
+    // control changed nothing, in the interface language. `count` rises with
+    // every note, so a front end shows a repeated note anew; the window shows
+    // it for a few seconds and no message box interrupts the user.
+    struct PassingNote {
+        std::string text;
+        int count = 0;
+    };
+    PassingNote passingNote;
+
     // ---- Window events ----------------------------------------------------
     void Form_Load();    // start-up
     void Form_Unload();  // shut-down; runs once
@@ -227,6 +237,7 @@ private:
     void EintragVerschieben(int Richtung);
     int commandButtonOfLine(const std::string& line) const;
     void showWarning(const std::string& text);
+    void notePassing(const controls::Wording& wording);
 
     void wireMenuBar();
     void showFileCaption();

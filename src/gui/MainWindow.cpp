@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QKeyEvent>
@@ -42,6 +43,12 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
     }
     form_ = std::make_unique<app::frmWendax>(*host, programFolder);
     buildWidgets();
+
+    // Whichever way a button of the field or the preview got the focus, it is
+    // where Tab comes back to.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == this) updateTabStops();
+    });
 
     form_->setObserver(this);
     ++handlerDepth_;
@@ -90,7 +97,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lineScroll_ && event->type() == QEvent::FocusIn) {
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        rezoom();
+    } else if (watched == lineScroll_ && event->type() == QEvent::FocusIn) {
         forward([this] { form_->VScroll2_GotFocus(); });
     } else if (menuList_ && watched == menuList_->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
@@ -229,8 +238,10 @@ void MainWindow::syncChanges() {
     for (const controls::Control* control : changed)
         if (const auto it = mirrors_.find(control); it != mirrors_.end()) it->second();
     keepFocusInField(focusedButton);
+    updateTabStops();
     updateCheckView();
     syncSecondaryWindows();
+    showPassingNote();
     syncing_ = false;
 }
 
@@ -244,6 +255,21 @@ bool MainWindow::canFocusButton(int button) const {
 void MainWindow::moveGridFocus(int from, GridStep step) {
     const int to = gridNeighbour(from, step, [this](int button) { return canFocusButton(button); });
     if (to != 0 && to != from) commandButtons_[static_cast<std::size_t>(to)]->setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::movePlaceFocus(const std::array<CommandButton*, preview::kPlaceCount>& places, int columns,
+                                int from, GridStep step) {
+    const auto canFocus = [&places](int place) {
+        const CommandButton* widget = places.at(static_cast<std::size_t>(place));
+        return !widget->isHidden() && widget->isEnabled();
+    };
+    const int to = placeNeighbour(from, columns, preview::kPlaceCount, step, canFocus);
+    if (to != from) places.at(static_cast<std::size_t>(to))->setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::updateTabStops() {
+    const QWidget* focused = focusWidget();
+    for (const auto& stop : tabStops_) stop->update(focused);
 }
 
 int MainWindow::focusedCommandButton() const {

@@ -13,6 +13,8 @@
 #include "app/frmWendax.h"
 #include "controls/Control.h"
 #include "gui/ButtonGrid.h"
+#include "gui/RovingTabStop.h"
+#include "gui/Zoom.h"
 
 class QAction;
 class QLineEdit;
@@ -66,6 +68,9 @@ public:
     static constexpr int kIdleCheckLines = 10000;
     bool checkViewCurrent() const;
 
+    // The factor by which the layout is zoomed to fill the window (1 at the start size).
+    qreal zoomFactor() const { return zoom_.factor(); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,12 +97,18 @@ private:
     void buildControlArea(QWidget* client);
     void buildPreview(QWidget* client);
     void buildMenuBar();
+    // Binding controls to widgets (MainWindowBinding.cpp).
     QWidget* bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn = {},
                   bool paintsBackColour = false);
     // Shows `list` in `view` through a model that reads the core's entries.
     void bindList(controls::ListBox& list, QListView* view, QWidget* frame, QLineEdit* edit);
     void bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget);
+    // The window's size and its status line (MainWindowChrome.cpp).
     void applyFormGeometry();
+    // Fits the zoomed layout into the client area, centred.
+    void rezoom();
+    // Shows the core's passing note in the status line when it has a new one.
+    void showPassingNote();
 
     // Keyboard focus in the button field (MainWindow.cpp).
     bool canFocusButton(int button) const;
@@ -108,6 +119,11 @@ private:
     // the focus to the first button of the page now shown, instead of leaving
     // it wherever Qt's focus chain happened to go.
     void keepFocusInField(int focusedBefore);
+    // The button field and each preview frame are one Tab stop each.
+    void updateTabStops();
+    // The arrow keys among the places of a preview frame.
+    void movePlaceFocus(const std::array<CommandButton*, preview::kPlaceCount>& places, int columns, int from,
+                        GridStep step);
 
     // Mirroring (MainWindow.cpp).
     void mirrorAll();
@@ -126,10 +142,16 @@ private:
     std::unique_ptr<QtHost> ownHost_;
     std::unique_ptr<app::frmWendax> form_;
     QWidget* client_ = nullptr;
+    // Holds every control's widget at the zoomed layout's size, centred in client_.
+    QWidget* canvas_ = nullptr;
+    Zoom zoom_;
+    QSize designClient_;
+    int passingSeen_ = 0;
     QLineEdit* menuEdit_ = nullptr;
     QListView* menuList_ = nullptr;
     QScrollBar* lineScroll_ = nullptr;  // VScroll2
     std::array<CommandButton*, catalogue::ButtonField::kButtonCount> commandButtons_{};
+    std::vector<std::unique_ptr<RovingTabStop>> tabStops_;
     // Top-level windows of their own, so that the main window does not keep
     // them on top of itself; they are deleted when their models go.
     QPointer<TextWindow> textWindow_;

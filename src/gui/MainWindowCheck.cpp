@@ -31,7 +31,6 @@ void MainWindow::buildCheckView() {
     // The result stays at the right as a permanent widget; the left of the status line is free
     // for passing messages.
     QStatusBar* bar = statusBar();
-    bar->setSizeGripEnabled(false);
     checkStatus_ = new CheckStatus(bar);
     bar->addPermanentWidget(checkStatus_);
 

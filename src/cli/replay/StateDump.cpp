@@ -165,6 +165,7 @@ json dumpState(const app::frmWendax& form, const ScriptedHost& host) {
                       {"warnings", check.warnings},
                       {"open", check.open},
                       {"lines", check.lines}};
+    state["status"] = {{"text", form.passingNote.text}, {"count", form.passingNote.count}};
     return state;
 }
 
