@@ -89,7 +89,7 @@ CheckStatus::CheckStatus(QWidget* parent) : QWidget(parent) {
     layout->addWidget(text_);
 }
 
-void CheckStatus::show(CheckMark mark, const QString& text) {
+void CheckStatus::setResult(CheckMark mark, const QString& text) {
     if (mark != mark_) {
         const int size = text_->fontMetrics().height() - 2;
         icon_->setPixmap(checkMarkIcon(mark, size).pixmap(size, size, QIcon::Normal, QIcon::On));

@@ -21,7 +21,7 @@ class CheckStatus : public QWidget {
     Q_OBJECT
 public:
     explicit CheckStatus(QWidget* parent = nullptr);
-    void show(CheckMark mark, const QString& text);
+    void setResult(CheckMark mark, const QString& text);
     QString text() const;
 
 private:

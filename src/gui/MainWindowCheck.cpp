@@ -80,7 +80,8 @@ void MainWindow::showCheck() {
     idleCheck_->stop();
     const check::LiveResult& result = form_->checkResult();
     form_->refreshCheckWindow();
-    checkStatus_->show(markOf(result, form_->cboMenu.empty()), QString::fromStdString(form_->checkStatusText()));
+    const QString text = QString::fromStdString(form_->checkStatusText());
+    checkStatus_->setResult(markOf(result, form_->cboMenu.empty()), text);
     if (shownCheckVersion_ != form_->checkVersion()) {
         shownCheckVersion_ = form_->checkVersion();
         modelOf(form_->cboMenu)->marksChanged();
