@@ -158,6 +158,37 @@ bool hasOtherLineEnds(const std::string& bytes) {
     return false;
 }
 
+// Each rule with one mechanical answer and the pass that gives it, in the order the passes run.
+// A pass serves several rules where one answer mends them together (the structure: numbers,
+// links, titles and closing items all follow from where the pages stand). Line ends have no
+// pass: writing the lines, each ending in CR LF, is their repair.
+using Pass = void (*)(Lines&);
+struct RuleRepair {
+    std::string_view rule;
+    Pass pass;
+};
+constexpr std::array<RuleRepair, 19> kRuleRepairs = {{
+    {rules::kByteOrderMark, removeByteOrderMark},
+    {rules::kUtf8AsWindows1252, rereadUtf8},
+    {rules::kLoneCr, splitAtCarriageReturns},
+    {rules::kLoneLf, nullptr},
+    {rules::kMissingLineEnd, nullptr},
+    {rules::kLeadingBlank, trimBlanksAndDropEmptyLines},
+    {rules::kTrailingBlank, trimBlanksAndDropEmptyLines},
+    {rules::kEmptyLine, trimBlanksAndDropEmptyLines},
+    {rules::kKeywordCase, writeInCapitalsWithClosingBar},
+    {rules::kNameCase, writeInCapitalsWithClosingBar},
+    {rules::kMissingClosingBar, writeInCapitalsWithClosingBar},
+    {rules::kPageNotClosed, rules::repairStructure},
+    {rules::kBlockNotEnded, rules::repairStructure},
+    {rules::kPageNumberSequence, rules::repairStructure},
+    {rules::kPageNumberAbove99, rules::repairStructure},
+    {rules::kNextPageTarget, rules::repairStructure},
+    {rules::kPageInBlock, rules::repairStructure},
+    {rules::kBlockPageCount, rules::repairStructure},
+    {rules::kUnresolvedPlaceholder, rules::repairStructure},
+}};
+
 }  // namespace
 
 Repaired repairMenu(const std::vector<std::string>& lines,
@@ -165,12 +196,15 @@ Repaired repairMenu(const std::vector<std::string>& lines,
     Lines out;
     out.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) out.push_back({lines[i], static_cast<int>(i)});
-    removeByteOrderMark(out);
-    rereadUtf8(out);
-    splitAtCarriageReturns(out);
-    trimBlanksAndDropEmptyLines(out);
-    writeInCapitalsWithClosingBar(out);
-    rules::repairStructure(out);
+    // Every pass runs, each once: a pass leaves a menu without its rules' findings as it is,
+    // and an earlier pass can uncover what a later one mends (a split line, a page without
+    // its closing item).
+    Pass last = nullptr;
+    for (const auto& [rule, pass] : kRuleRepairs) {
+        if (!pass || pass == last) continue;
+        pass(out);
+        last = pass;
+    }
 
     Repaired repaired;
     repaired.lineEndsRewritten = fileBytes && hasOtherLineEnds(*fileBytes);
@@ -181,14 +215,8 @@ Repaired repairMenu(const std::vector<std::string>& lines,
 }
 
 bool ruleHasRepair(std::string_view rule) noexcept {
-    using namespace rules;
-    static constexpr std::array<std::string_view, 19> kRepaired = {
-        kByteOrderMark,     kLoneLf,           kLoneCr,          kMissingLineEnd,
-        kUtf8AsWindows1252, kEmptyLine,        kLeadingBlank,    kTrailingBlank,
-        kKeywordCase,       kNameCase,         kMissingClosingBar, kPageNumberSequence,
-        kPageNumberAbove99, kPageInBlock,      kBlockPageCount,  kUnresolvedPlaceholder,
-        kNextPageTarget,    kPageNotClosed,    kBlockNotEnded};
-    return std::find(kRepaired.begin(), kRepaired.end(), rule) != kRepaired.end();
+    return std::any_of(kRuleRepairs.begin(), kRuleRepairs.end(),
+                       [rule](const RuleRepair& r) { return r.rule == rule; });
 }
 
 }  // namespace vostrel::check

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,24 @@ TEST(RepairLineEnds, OnlyTheBytesShowThemAndOnlyWritingMendsThem) {
     EXPECT_TRUE(repaired.lineEndsRewritten);
     EXPECT_TRUE(repaired.changes.empty());
     EXPECT_FALSE(vostrel::check::repairMenu(ex).lineEndsRewritten);
+}
+
+// tests/check/repairs holds, for every rule with a repair, the repaired form of that rule's
+// faulty menu; the menu tool's tests compare `fix` against it. The page-number limit is the one
+// rule whose faulty menu cannot be repaired (it has 100 pages), so its repair has a menu of its
+// own there.
+TEST(RepairFiles, OneRepairedMenuPerRuleWithARepair) {
+    const auto folder = std::filesystem::path(VOSTREL_TEST_DATA_DIR).parent_path() / "check";
+    std::set<std::string> repaired;
+    for (const auto& entry : std::filesystem::directory_iterator(folder / "repairs")) {
+        const std::string name = entry.path().filename().string();
+        if (name.ends_with(".repaired.mnu")) repaired.insert(name.substr(0, name.find('.')));
+    }
+    std::set<std::string> expected = {"page-number-above-99-renumbered"};
+    for (const auto rule : vostrel::check::ruleNames())
+        if (vostrel::check::ruleHasRepair(rule) && rule != "page-number-above-99")
+            expected.insert(std::string(rule));
+    EXPECT_EQ(repaired, expected);
 }
 
 }  // namespace
