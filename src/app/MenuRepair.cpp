@@ -91,25 +91,28 @@ void frmWendax::mnuEReparieren_Click() {
 }
 
 void frmWendax::applyRepair(const check::Repaired& repaired) {
-    // From the last place to the first, so that each place's line numbers still hold.
-    for (auto c = repaired.changes.rbegin(); c != repaired.changes.rend(); ++c) {
-        const int common = std::min(c->oldCount, c->newCount);
-        const auto line = [&](int i) { return repaired.lines[static_cast<std::size_t>(c->newFirst + i)]; };
-        for (int i = 0; i < common; ++i) cboMenu.replace(c->oldFirst + i, line(i));
-        for (int i = common; i < c->oldCount; ++i) cboMenu.remove(c->oldFirst + common);
-        for (int i = common; i < c->newCount; ++i) cboMenu.insert(c->oldFirst + i, line(i));
-    }
-    // The repaired menu has every block ended, and it is no longer the file that was opened.
-    blockBeingBuilt_ = false;
-    openedRevision_.reset();
-    checkResult_.reset();  // a repair of line ends alone leaves the lines as they were
-    MenuChanged = true;
-    SelectedLine = -1;
-    cboMenu.setText({});
-    markUsedCommands();
-    preview.PreviewPage = 0;
-    RenderPreview();
-    if (!cboMenu.empty()) setBuildingStateAsOpened();
+    // One step of the history, however many lines change, also when called on its own.
+    asOneStep([&] {
+        // From the last place to the first, so that each place's line numbers still hold.
+        for (auto c = repaired.changes.rbegin(); c != repaired.changes.rend(); ++c) {
+            const int common = std::min(c->oldCount, c->newCount);
+            const auto line = [&](int i) { return repaired.lines[static_cast<std::size_t>(c->newFirst + i)]; };
+            for (int i = 0; i < common; ++i) cboMenu.replace(c->oldFirst + i, line(i));
+            for (int i = common; i < c->oldCount; ++i) cboMenu.remove(c->oldFirst + common);
+            for (int i = common; i < c->newCount; ++i) cboMenu.insert(c->oldFirst + i, line(i));
+        }
+        // The repaired menu has every block ended, and it is no longer the file that was opened.
+        blockBeingBuilt_ = false;
+        openedRevision_.reset();
+        checkResult_.reset();  // a repair of line ends alone leaves the lines as they were
+        MenuChanged = true;
+        SelectedLine = -1;
+        cboMenu.setText({});
+        markUsedCommands();
+        preview.PreviewPage = 0;
+        RenderPreview();
+        if (!cboMenu.empty()) showOpenedLines();
+    });
 }
 
 }  // namespace vostrel::app
