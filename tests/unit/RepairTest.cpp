@@ -104,7 +104,7 @@ TEST(RepairLineEnds, OnlyTheBytesShowThemAndOnlyWritingMendsThem) {
 // rule whose faulty menu cannot be repaired (it has 100 pages), so its repair has a menu of its
 // own there.
 TEST(RepairFiles, OneRepairedMenuPerRuleWithARepair) {
-    const auto folder = std::filesystem::path(VOSTREL_TEST_DATA_DIR).parent_path() / "check";
+    const auto folder = std::filesystem::path(VOSTREL_TESTS_DIR) / "check";
     std::set<std::string> repaired;
     for (const auto& entry : std::filesystem::directory_iterator(folder / "repairs")) {
         const std::string name = entry.path().filename().string();
