@@ -5,23 +5,10 @@
 
 namespace vostrel::app {
 
-namespace {
-
-// The language whose flag is tested first; nothing when no flag is set.
-std::optional<help::HelpLanguage> helpLanguage(const controls::LanguageFlags& language) {
-    if (language.german) return help::HelpLanguage::German;
-    if (language.english) return help::HelpLanguage::English;
-    if (language.french) return help::HelpLanguage::French;
-    return std::nullopt;
-}
-
-
-}  // namespace
-
 void frmWendax::mnuAnleitung_Click() {
     if (!frmWXText) frmWXText.emplace();
     ++frmWXText->shownCount;
-    if (const auto lang = helpLanguage(language)) {
+    if (const auto lang = language.chosen()) {
         frmWXText->caption = help::manualCaption(*lang);
         frmWXText->text = help::manualText(*lang);
     }
@@ -45,7 +32,7 @@ void frmWendax::mnuInfo_Click() {
     info.lblInfo = "RU6 Vostrel V " + VersionText;
     info.txtDank = help::kDesignPurposeSentence;
     info.txtInfo = help::designTermsOfUse();
-    if (const auto lang = helpLanguage(language)) {
+    if (const auto lang = language.chosen()) {
         info.txtDank = help::purposeSentence(*lang);
         info.txtInfo = help::termsOfUse(*lang);
     }

@@ -11,11 +11,8 @@ namespace vostrel::app {
 
 namespace {
 
-check::Language checkLanguage(const controls::LanguageFlags& language) {
-    if (language.english) return check::Language::English;
-    if (language.french) return check::Language::French;
-    return check::Language::German;  // also the design language when none is set
-}
+// German is also the design language when no flag is set.
+constexpr auto kFallback = controls::Language::German;
 
 constexpr controls::Wording kCaption{"Menü prüfen", "Check menu", "Vérifier le menu"};
 constexpr controls::Wording kNoFindings{"Keine Fehler gefunden.", "No faults found.",
@@ -30,15 +27,10 @@ constexpr controls::Wording kErrors{"Fehler", "errors", "erreurs"};
 constexpr controls::Wording kWarning{"Warnung", "warning", "avertissement"};
 constexpr controls::Wording kWarnings{"Warnungen", "warnings", "avertissements"};
 
-std::string pick(const controls::LanguageFlags& language, const controls::Wording& wording) {
-    std::string text{wording.german};
-    language.pick(text, wording.german, wording.english, wording.french);
-    return text;
-}
 
 std::string counted(const controls::LanguageFlags& language, int n, const controls::Wording& one,
                     const controls::Wording& many) {
-    return std::to_string(n) + " " + pick(language, n == 1 ? one : many);
+    return std::to_string(n) + " " + language.wording(n == 1 ? one : many, kFallback);
 }
 
 // Line ends, a missing last line end and the like exist only in the file. Its bytes are judged
@@ -80,13 +72,13 @@ const check::LiveResult& frmWendax::checkResult() const {
 
 std::string frmWendax::checkStatusText() const {
     const auto& result = checkResult();
-    if (cboMenu.empty()) return pick(language, kMenuEmpty);
+    if (cboMenu.empty()) return language.wording(kMenuEmpty, kFallback);
     std::string text;
     const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
     if (result.errors > 0) add(counted(language, result.errors, kError, kErrors));
     if (result.warnings > 0) add(counted(language, result.warnings, kWarning, kWarnings));
-    if (result.open > 0) return pick(language, kBlockOpen) + (text.empty() ? "" : " · " + text);
-    return text.empty() ? pick(language, kMenuFine) : text;
+    if (result.open > 0) return language.wording(kBlockOpen, kFallback) + (text.empty() ? "" : " · " + text);
+    return text.empty() ? language.wording(kMenuFine, kFallback) : text;
 }
 
 bool frmWendax::checkIsCurrent() const {
@@ -96,7 +88,7 @@ bool frmWendax::checkIsCurrent() const {
 std::string frmWendax::lineFindingsText(int index) const {
     if (!checkResult_) return {};
     const auto& result = *checkResult_;
-    const check::Language lang = checkLanguage(language);
+    const check::Language lang = language.chosen().value_or(kFallback);
     const auto [from, to] = result.findingsOn(index);
     std::string text;
     for (auto i = from; i < to; ++i) {
@@ -121,19 +113,19 @@ void frmWendax::mnuECheck_Click() {
 void frmWendax::refreshCheckWindow() {
     if (!frmWXCheck) return;
     const auto& result = checkResult();
-    const check::Language lang = checkLanguage(language);
+    const check::Language lang = language.chosen().value_or(kFallback);
     auto& window = *frmWXCheck;
     if (window.version == checkVersion_ && window.language == static_cast<int>(lang)) return;
     window.version = checkVersion_;
     window.language = static_cast<int>(lang);
-    window.caption = pick(language, kCaption);
+    window.caption = language.wording(kCaption, kFallback);
     window.rows.clear();
     window.lines.clear();
     window.kinds.clear();
     for (const auto& finding : result.findings) {
         const std::string where = finding.line > 0
-                                      ? pick(language, kLine) + " " + std::to_string(finding.line)
-                                      : pick(language, kFile);
+                                      ? language.wording(kLine, kFallback) + " " + std::to_string(finding.line)
+                                      : language.wording(kFile, kFallback);
         window.rows.push_back(where + ": " + std::string(check::severityWord(finding.severity, lang)) +
                               ": " + finding.message.in(lang) + " [" + finding.rule + "]");
         window.lines.push_back(finding.line - 1);
@@ -141,8 +133,8 @@ void frmWendax::refreshCheckWindow() {
                                                                           : MenuCheckWindow::Kind::Warning);
     }
     if (result.findings.empty()) {
-        window.rows.push_back(result.open > 0 ? pick(language, kBlockOpen) + "."
-                                              : pick(language, kNoFindings));
+        window.rows.push_back(result.open > 0 ? language.wording(kBlockOpen, kFallback) + "."
+                                              : language.wording(kNoFindings, kFallback));
         window.lines.push_back(-1);
         window.kinds.push_back(MenuCheckWindow::Kind::Plain);
     }

@@ -50,11 +50,6 @@ int pageNumberAsOpened(const controls::ListBox& document, int i) {
     return strict != 0 ? strict : menu::pageNumberIgnoringBlanks(document.entry(i));
 }
 
-std::string pick(const controls::LanguageFlags& language, const controls::Wording& wording,
-                 std::string previous = {}) {
-    language.pick(previous, wording.german, wording.english, wording.french);
-    return previous;
-}
 
 }  // namespace
 
@@ -72,13 +67,13 @@ void frmWendax::mnuDSichern_Click() {
         return;
     }
     if (cboMenu.empty() && !MenuChanged) return;
-    writeDocument(sameFilePath_, pick(language, kSaveTitle));
+    writeDocument(sameFilePath_, language.wording(kSaveTitle));
 }
 
 bool frmWendax::AskToSaveChanges() {
     if (!MenuChanged || cboMenu.empty()) return true;
     switch (host_.messageBox({MessageIcon::Question, MessageButtons::SaveDiscardCancel, {},
-                              pick(language, kSaveChanges)})) {
+                              language.wording(kSaveChanges)})) {
         case Answer::Save: return FileSaveAs() == SaveResult::Saved;
         case Answer::Discard: return true;
         default: return false;
@@ -90,7 +85,7 @@ bool frmWendax::AskToSaveChanges() {
 bool frmWendax::documentEncodable(const std::string& title) {
     const int line = files::firstUnencodableLine(cboMenu.entries());
     if (line < 0) return true;
-    std::string text = pick(language, kUnencodable, MessageText);
+    std::string text = language.wording(kUnencodable, MessageText);
     if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(line + 1));
     host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, title, text});
     return false;
@@ -102,7 +97,7 @@ bool frmWendax::writeDocument(const std::filesystem::path& path, const std::stri
     if (!documentEncodable(title)) return false;
     std::string error;
     if (!files::writeMenuFile(path, cboMenu.entries(), error)) {
-        MessageText = pick(language, kWriteFailed, MessageText);
+        MessageText = language.wording(kWriteFailed, MessageText);
         host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, title, MessageText, error});
         return false;
     }
@@ -117,9 +112,9 @@ frmWendax::SaveResult frmWendax::FileSaveAs() {
     if (cboMenu.empty() && !MenuChanged) return SaveResult::Cancelled;
     // A character the file cannot hold would be written as something else, so
     // the save stops before any dialog and names the line.
-    if (!documentEncodable(pick(language, kSaveTitle))) return SaveResult::Failed;
-    MessageText = pick(language, kOverwrite, MessageText);
-    FileDialogRequest request{FileDialogKind::Save, pick(language, kSaveTitle), pick(language, kSaveFilter), {},
+    if (!documentEncodable(language.wording(kSaveTitle))) return SaveResult::Failed;
+    MessageText = language.wording(kOverwrite, MessageText);
+    FileDialogRequest request{FileDialogKind::Save, language.wording(kSaveTitle), language.wording(kSaveFilter), {},
                               MenuFolder};
     const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
     request.fileName = files::joinNames(
@@ -177,8 +172,8 @@ void frmWendax::showOpenedLines() {
 }
 
 bool frmWendax::FileOpen() {
-    MessageText = pick(language, kOpenFailed, MessageText);
-    const FileDialogRequest request{FileDialogKind::Open, pick(language, kOpenTitle), pick(language, kOpenFilter),
+    MessageText = language.wording(kOpenFailed, MessageText);
+    const FileDialogRequest request{FileDialogKind::Open, language.wording(kOpenTitle), language.wording(kOpenFilter),
                                     lastDialogFileName_, MenuFolder};
     const auto chosen = host_.fileDialog(request);
     if (!chosen) return false;
@@ -212,8 +207,8 @@ bool frmWendax::FileOpen() {
 std::string frmWendax::readFailureText(const files::ReadFailure& failure) const {
     switch (failure.kind) {
         case files::ReadFailure::Kind::System: return failure.reason;
-        case files::ReadFailure::Kind::NotAFile: return pick(language, kNotAFile);
-        case files::ReadFailure::Kind::TooLarge: return pick(language, kTooLarge);
+        case files::ReadFailure::Kind::NotAFile: return language.wording(kNotAFile);
+        case files::ReadFailure::Kind::TooLarge: return language.wording(kTooLarge);
     }
     return failure.reason;
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/Language.h"
+
 // What the menu check reports: one finding per fault, with the line it sits on and a text in
 // each interface language, so that the window and the command-line tool can show it in the
 // user's language without running the check again.
@@ -14,7 +16,7 @@ enum class Severity {
     Warning,  // the menu loads, but something in it is very likely not what the user meant
 };
 
-enum class Language { German, English, French };
+using Language = controls::Language;
 
 // One text in the three interface languages.
 struct Message {

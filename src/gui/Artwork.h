@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include "controls/Language.h"
+
 namespace vostrel::gui {
 
 // The pictures of the window. The command buttons show a glyph of the Material Icons font, which
@@ -14,7 +16,7 @@ namespace vostrel::gui {
 // functions are cheap. Call them from the GUI thread only, once a QGuiApplication exists (without
 // one they return null pictures). The caches are emptied when the application object goes.
 
-enum class FlagLanguage { German, English, French };
+using FlagLanguage = controls::Language;
 
 inline constexpr int kCommandPictureCount = 114;
 inline constexpr int kCommandPictureWidth = 80;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "controls/Language.h"
+
 // The fixed texts of the manual window, the development history and the information window.
 //
 // All texts are UTF-8 and use only characters that Windows-1252 can hold, so that they look
@@ -12,7 +14,7 @@
 // boxes of the windows show them in.
 namespace vostrel::help {
 
-enum class HelpLanguage { German, English, French };
+using HelpLanguage = controls::Language;
 
 // The manual: 13 lines joined by CR LF, line 12 empty. Throws std::invalid_argument for a
 // value that is none of the three languages.

@@ -17,12 +17,7 @@ namespace {
 
 std::string_view pick(check::Language language, std::string_view de, std::string_view en,
                       std::string_view fr) {
-    switch (language) {
-        case check::Language::German: return de;
-        case check::Language::French: return fr;
-        case check::Language::English: break;
-    }
-    return en;
+    return controls::Wording{de, en, fr}.in(language);
 }
 
 void reportUnreadable(const std::string& file, const files::ReadFailure& failure,
