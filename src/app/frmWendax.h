@@ -76,10 +76,10 @@ public:
     controls::MenuItem mnuBZeileLoesch{"mnuBZeileLoesch", "Zeile &Löschen", "Shift+Del"};
     controls::MenuItem mnuBZeileAendern{"mnuBZeileAendern", "Zeile &Ändern", "Ctrl+H"};
     controls::MenuItem mnuButtons{"mnuButtons", "&Extras"};
-    controls::MenuItem mnuBHochformat{"mnuBHochformat", "&Hochformat", "F5"};
-    controls::MenuItem mnuEButtonSperren{"mnuEButtonSperren", "&Button Sperren", "F6"};
-    controls::MenuItem mnuEPageAuto{"mnuEPageAuto", "&Auto-Ablauf", "F9"};
-    controls::MenuItem mnuEStandard{"mnuEStandard", "&Standard Herstellen"};
+    controls::MenuItem mnuBHochformat{"mnuBHochformat", "&Hochformat", "F5", controls::MenuItem::kCheckable};
+    controls::MenuItem mnuEButtonSperren{"mnuEButtonSperren", "&Button Sperren", "F6", controls::MenuItem::kCheckable};
+    controls::MenuItem mnuEPageAuto{"mnuEPageAuto", "&Auto-Ablauf", "F9", controls::MenuItem::kCheckable};
+    controls::MenuItem mnuEStandard{"mnuEStandard", "&Standard Herstellen", {}, controls::MenuItem::kCheckable};
     controls::MenuItem mnuECheck{"mnuECheck", "Menü &Prüfen", "F12"};
     controls::MenuItem mnuEReparieren{"mnuEReparieren", "Menü &Reparieren"};
     controls::MenuItem mnuAnleitung{"mnuAnleitung", "&Anleitung"};

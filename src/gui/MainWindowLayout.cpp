@@ -34,12 +34,6 @@ namespace {
 // captions shrink a little (CaptionLabel).
 constexpr qreal kCaptionPointSize = 7.5;
 
-// The options of the Extras menu carry a check mark; no other item does.
-bool isOption(const std::string& name) {
-    return name == "mnuBHochformat" || name == "mnuEButtonSperren" || name == "mnuEPageAuto" ||
-           name == "mnuEStandard";
-}
-
 QLabel* captionLabel(QWidget* parent, Qt::Alignment alignment, bool wrap) {
     auto* label = new ClickableLabel(parent);
     label->setTextFormat(Qt::PlainText);
@@ -331,7 +325,7 @@ void MainWindow::buildMenuBar() {
             if (&item == &form_->mnuBRueckgaengig || &item == &form_->mnuBWiederherstellen)
                 editKeyActions_.push_back(action);
         }
-        action->setCheckable(isOption(item.name()));
+        action->setCheckable(item.checkable());
         mirrors_[&item] = [action, &item] {
             const QSignalBlocker block(action);
             action->setSeparator(item.separator());
