@@ -1,6 +1,7 @@
 #include "gui/MainWindow.h"
 
 #include <QAction>
+#include <QScopedValueRollback>
 #include <QApplication>
 #include <QSessionManager>
 #include <QCloseEvent>
@@ -72,9 +73,10 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
     });
 
     form_->setObserver(this);
-    ++handlerDepth_;
-    form_->Form_Load();
-    --handlerDepth_;
+    {
+        const QScopedValueRollback inHandler(handlerDepth_, handlerDepth_ + 1);
+        form_->Form_Load();
+    }
     // Start-up touches nearly every control; mirroring all of them once is
     // simpler than replaying the notes, and from here on only changes count.
     mirrorAll();
@@ -92,15 +94,16 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::forward(const std::function<void()>& handler, const controls::Control* echo) {
     if (handlerDepth_ > 0 || syncing_ || form_->closed()) return false;
-    ++handlerDepth_;
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        // A slot must not let an exception into Qt's event loop; the window
-        // shows whatever state the handler reached.
-        qWarning("vostrel: handler failed: %s", error.what());
+    {
+        const QScopedValueRollback inHandler(handlerDepth_, handlerDepth_ + 1);
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            // A slot must not let an exception into Qt's event loop; the window
+            // shows whatever state the handler reached.
+            qWarning("vostrel: handler failed: %s", error.what());
+        }
     }
-    --handlerDepth_;
     if (echo) changed_.insert(echo);
     syncChanges();
     if (form_->closed()) {
@@ -125,9 +128,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Shut-down removes the recovery file; no write may come after it.
     recoveryWriter_->waitForDone();
     if (!form_->closed() && handlerDepth_ == 0) {
-        ++handlerDepth_;
-        form_->Form_Unload();
-        --handlerDepth_;
+        {
+            const QScopedValueRollback inHandler(handlerDepth_, handlerDepth_ + 1);
+            form_->Form_Unload();
+        }
         syncChanges();
     }
     // The user may stay at the save question; then the window stays too.
@@ -276,7 +280,7 @@ void discardWindow(QPointer<Window>& window) {
 
 void MainWindow::syncChanges() {
     if (syncing_) return;
-    syncing_ = true;
+    const QScopedValueRollback syncing(syncing_, true);
     const int focusedButton = focusedCommandButton();
     // Rows first: the view moves its current row along with inserted and
     // removed rows on its own, so the current index is set after them, from
@@ -294,7 +298,6 @@ void MainWindow::syncChanges() {
     syncSecondaryWindows();
     qtTranslations_.follow(form_->language);
     showPassingNote();
-    syncing_ = false;
 }
 
 // ---- Keyboard focus in the button field -------------------------------------
