@@ -17,13 +17,15 @@ bool frmWendax::controlButtonExists(int index) {
     return false;
 }
 
-controls::Button& frmWendax::cmdWXButton(int index) {
+std::size_t frmWendax::controlButtonSlot(int index) {
     if (!controlButtonExists(index)) throw std::out_of_range("cmdWXButton index");
-    return controlButtons_[static_cast<std::size_t>(index)];
+    return static_cast<std::size_t>(index);
 }
 
+controls::Button& frmWendax::cmdWXButton(int index) { return controlButtons_[controlButtonSlot(index)]; }
+
 const controls::Button& frmWendax::cmdWXButton(int index) const {
-    return const_cast<frmWendax*>(this)->cmdWXButton(index);
+    return controlButtons_[controlButtonSlot(index)];
 }
 
 frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
@@ -103,8 +105,14 @@ std::vector<controls::MenuItem*> frmWendax::menuItems() const {
     return items;
 }
 
-controls::MenuItem* frmWendax::findMenuItem(std::string_view name) const {
+controls::MenuItem* frmWendax::findMenuItem(std::string_view name) {
     for (auto* item : menuItems())
+        if (item->name() == name) return item;
+    return nullptr;
+}
+
+const controls::MenuItem* frmWendax::findMenuItem(std::string_view name) const {
+    for (const auto* item : menuItems())
         if (item->name() == name) return item;
     return nullptr;
 }

@@ -47,6 +47,8 @@ public:
     controls::Control form{"frmWendax"};  // caption, width, height
     static constexpr std::array<int, 8> kControlButtonIndexes = {0, 1, 3, 4, 5, 7, 9, 10};
     static bool controlButtonExists(int index);
+    // The slot of a control button; throws std::out_of_range for an index without one.
+    static std::size_t controlButtonSlot(int index);
     controls::Button& cmdWXButton(int index);
     const controls::Button& cmdWXButton(int index) const;
 
@@ -90,7 +92,8 @@ public:
     const std::vector<MenuBarEntry>& menuBar() const { return menuBar_; }
     // Every named menu and item (separators excluded), in menu-bar order.
     std::vector<controls::MenuItem*> menuItems() const;
-    controls::MenuItem* findMenuItem(std::string_view name) const;
+    controls::MenuItem* findMenuItem(std::string_view name);
+    const controls::MenuItem* findMenuItem(std::string_view name) const;
 
     std::optional<help::TextWindow> frmWXText;
     std::optional<help::InfoWindow> frmWXInfo;
