@@ -156,7 +156,7 @@ constexpr char16_t glyphCode(std::string_view name) {
 // command button k + 1, in the order of the command table.
 
 struct CommandArt {
-    std::string_view command;  // for the reader; the command table is the authority
+    std::string_view command;  // must match the command table's row; a test checks it
     std::string_view glyph;
     std::string_view badgeGlyph;
     std::string_view badgeText;
@@ -753,6 +753,10 @@ QString commandIconName(int buttonIndex) {
         return {};
     const std::string_view name = kCommandArt[std::size_t(buttonIndex - 1)].glyph;
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+std::string_view commandArtName(int buttonIndex) {
+    return validIndex(buttonIndex) ? kCommandArt[std::size_t(buttonIndex - 1)].command : std::string_view{};
 }
 
 char16_t commandIconCodepoint(int buttonIndex) {

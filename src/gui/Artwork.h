@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <string_view>
 
 #include "controls/Language.h"
 
@@ -51,6 +52,11 @@ int buttonPage(int buttonIndex);
 // The Material Icons name of the glyph of command button `buttonIndex`, e.g. "navigation" for
 // navigate_to; empty for an index out of range. For tests and tooltips of a debug build.
 QString commandIconName(int buttonIndex);
+
+// The command the picture of button `buttonIndex` was drawn for, as the artwork names it;
+// empty for an index out of range. The command table is the authority: a test holds the two
+// in step, so that a row moved in one cannot give a button another command's picture.
+std::string_view commandArtName(int buttonIndex);
 
 // The codepoint of that glyph in the icon font; 0 for an index out of range.
 char16_t commandIconCodepoint(int buttonIndex);

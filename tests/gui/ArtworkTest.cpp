@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QtTest>
 
+#include "catalogue/CommandRowData.h"
+
 using namespace vostrel::gui;
 
 namespace {
@@ -147,6 +149,12 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, name);
         QCOMPARE(commandIconName(index), name);
+    }
+
+    void artFollowsTheCommandTable() {
+        for (int index = 1; index <= kCommandPictureCount; ++index)
+            QCOMPARE(QString::fromUtf8(commandArtName(index)),
+                     QString::fromUtf8(vostrel::catalogue::kCommandRows[std::size_t(index - 1)].command));
     }
 
     void picturesAreCrispAtDoubleScale() {
