@@ -46,7 +46,27 @@ public:
     void setKeyFunction(std::function<int(const std::string&)> key);
     int key(int index) const { return keys_[static_cast<std::size_t>(index)]; }
 
+    // While a handler runs, each change of the entries is recorded with what it
+    // replaced (moved, not copied), so that the window's exception border can put
+    // the list back as it was. Ending the journal forgets the record.
+    void beginJournal();
+    void endJournal();
+    // Undoes every recorded change, newest first, restores the current index and
+    // the edit field, and reports the list as replaced; the journal ends.
+    void rollBack();
+
 private:
+    struct JournalStep {
+        enum class Kind { Inserted, Removed, Replaced, Reset } kind;
+        int index = 0;
+        std::string text;                 // the removed or replaced entry
+        std::vector<std::string> entries;  // every entry before a reset
+    };
+    void record(JournalStep step) {
+        if (journaling_) journal_.push_back(std::move(step));
+    }
+    void rebuildKeys();
+
     int keyOf(const std::string& text) const { return keyFunction_ ? keyFunction_(text) : 0; }
 
     std::vector<std::string> entries_;
@@ -54,6 +74,10 @@ private:
     std::function<int(const std::string&)> keyFunction_;
     int listIndex_ = -1;
     std::string text_;
+    bool journaling_ = false;
+    std::vector<JournalStep> journal_;
+    int journalListIndex_ = -1;
+    std::string journalText_;
 };
 
 }  // namespace vostrel::controls
