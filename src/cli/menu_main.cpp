@@ -6,6 +6,7 @@
 //
 // Exit status: 0 no error (warnings allowed) / page shown, 1 errors found / page not found,
 // 2 a file could not be read or the command line was wrong.
+#include <exception>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -50,7 +51,14 @@ int main(int argc, char** argv) {
     }
 
     const auto language = *menu::parseLanguage(languageCode);
-    if (check->parsed()) return menu::runCheck(checkFiles, language, json, std::cout, std::cerr);
-    const auto page = pageOption->count() > 0 ? std::optional<int>(pageNumber) : std::nullopt;
-    return menu::runShow(showFile, page, language, std::cout, std::cerr);
+    try {
+        if (check->parsed()) return menu::runCheck(checkFiles, language, json, std::cout, std::cerr);
+        const auto page = pageOption->count() > 0 ? std::optional<int>(pageNumber) : std::nullopt;
+        return menu::runShow(showFile, page, language, std::cout, std::cerr);
+    } catch (const std::exception& error) {
+        // No input may abort the tool: whatever went wrong is reported as unreadable input.
+        std::cout.flush();
+        std::cerr << "vostrel-menu: " << error.what() << '\n';
+        return menu::kUnreadable;
+    }
 }
