@@ -8,14 +8,17 @@ namespace vostrel::app {
 void frmWendax::WriteSettings() {
     const auto file = ProgramFolder / files::kSettingsFileName;
     std::string error;
-    if (files::writeSettingsLines(file, cboWXIni.entries(), error)) return;
+    // Without a known program folder the name would point into the current folder,
+    // which is no place of this program's.
+    if (ProgramFolder.empty()) error = "the program folder is unknown";
+    else if (files::writeSettingsLines(file, cboWXIni.entries(), error)) return;
     // The settings are lost for the next run, so say so; closing goes on.
     std::string text = "Die Einstellungen konnten nicht gespeichert werden:\r\n";
     language.pick(text, "Die Einstellungen konnten nicht gespeichert werden:\r\n",
                   "The settings could not be saved:\r\n",
                   "Les préférences n'ont pas pu être enregistrées:\r\n");
     host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, kApplicationTitle,
-                      text + files::pathToText(file)});
+                      text + files::pathToText(file), error});
 }
 
 }  // namespace vostrel::app
