@@ -66,10 +66,16 @@ save_scenario private.mnu "$work/private.scn" </dev/null
 "$replay" --program-folder "$folder" "$work/private.scn" || fail "save over a 0600 file"
 [[ $(stat -c %a "$folder/private.mnu") == 600 ]] && pass "a 0600 file stays 0600" || fail "mode of 0600 file changed"
 
+if [[ $(id -u) == 0 ]]; then  # only root may keep another user's ownership
+    printf 'OLD\r\n' >"$folder/theirs.mnu" && chown nobody:nogroup "$folder/theirs.mnu"
+    save_scenario theirs.mnu "$work/theirs.scn" </dev/null
+    "$replay" --program-folder "$folder" "$work/theirs.scn" && [[ $(stat -c %U:%G "$folder/theirs.mnu") == nobody:nogroup ]] \
+        && pass "the owner of a file is kept" || fail "owner of a saved file changed"
+fi
 save_scenario "$long" "$work/long.scn" </dev/null
 "$replay" --program-folder "$folder" "$work/long.scn" && [[ -s "$folder/$long" ]] \
     && pass "a 250-byte name saves" || fail "250-byte name"
-[[ $(leftovers "$folder" Zumzum.ini real.mnu link.mnu ro.mnu private.mnu "$long") == 0 ]] \
+[[ $(leftovers "$folder" Zumzum.ini real.mnu link.mnu ro.mnu private.mnu theirs.mnu "$long") == 0 ]] \
     && pass "no temporary file left by the saves" || fail "temporary file left"
 
 # ---- Names that are not UTF-8 ---------------------------------------------------------------
