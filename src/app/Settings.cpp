@@ -5,13 +5,20 @@
 
 namespace vostrel::app {
 
+bool frmWendax::writeSettingsFile(std::string& error) const {
+    // Without a known program folder the name would point into the current folder,
+    // which is no place of this program's.
+    if (ProgramFolder.empty()) {
+        error = "the program folder is unknown";
+        return false;
+    }
+    return files::writeSettingsLines(ProgramFolder / files::kSettingsFileName, cboWXIni.entries(), error);
+}
+
 void frmWendax::WriteSettings() {
     const auto file = ProgramFolder / files::kSettingsFileName;
     std::string error;
-    // Without a known program folder the name would point into the current folder,
-    // which is no place of this program's.
-    if (ProgramFolder.empty()) error = "the program folder is unknown";
-    else if (files::writeSettingsLines(file, cboWXIni.entries(), error)) return;
+    if (writeSettingsFile(error)) return;
     // The settings are lost for the next run, so say so; closing goes on.
     std::string text = "Die Einstellungen konnten nicht gespeichert werden:\r\n";
     language.pick(text, "Die Einstellungen konnten nicht gespeichert werden:\r\n",

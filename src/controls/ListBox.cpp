@@ -11,7 +11,8 @@ void ListBox::insert(int index, std::string text) {
     if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
     keys_.insert(keys_.begin() + index, keyOf(text));
     entries_.insert(entries_.begin() + index, std::move(text));
-    record({JournalStep::Kind::Inserted, index, {}, {}});
+    if (journaling_) journal_.push_back({JournalStep::Kind::Inserted, index, {}, {}});
+    if (sink_) sink_->inserted(index);
     // The current entry stays the same line of text, as in the toolkit.
     const bool shifted = listIndex_ >= index;
     if (shifted) ++listIndex_;
@@ -21,8 +22,11 @@ void ListBox::insert(int index, std::string text) {
 
 void ListBox::remove(int index) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
-    record({JournalStep::Kind::Removed, index, std::move(entries_[static_cast<std::size_t>(index)]), {}});
+    std::string removed = std::move(entries_[static_cast<std::size_t>(index)]);
     entries_.erase(entries_.begin() + index);
+    // What a change took away is copied only when both the journal and the sink keep it.
+    if (journaling_) journal_.push_back({JournalStep::Kind::Removed, index, sink_ ? removed : std::move(removed), {}});
+    if (sink_) sink_->removed(index, std::move(removed));
     keys_.erase(keys_.begin() + index);
     const bool moved = listIndex_ >= index;
     if (listIndex_ == index) {
@@ -39,13 +43,16 @@ void ListBox::replace(int index, std::string text) {
     auto& slot = entries_[static_cast<std::size_t>(index)];
     if (slot == text) return;
     keys_[static_cast<std::size_t>(index)] = keyOf(text);
-    record({JournalStep::Kind::Replaced, index, std::exchange(slot, std::move(text)), {}});
+    std::string previous = std::exchange(slot, std::move(text));
+    if (journaling_) journal_.push_back({JournalStep::Kind::Replaced, index, sink_ ? previous : std::move(previous), {}});
+    if (sink_) sink_->replaced(index, std::move(previous));
     if (auto* o = observer()) o->listChanged(*this, index);
 }
 
 void ListBox::clear() {
-    record({JournalStep::Kind::Reset, 0, {}, std::move(entries_)});
-    entries_.clear();
+    std::vector<std::string> previous = std::exchange(entries_, {});
+    if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
+    if (sink_ && !previous.empty()) sink_->replacedAll(std::move(previous));
     keys_.clear();
     listIndex_ = -1;
     text_.clear();
@@ -54,7 +61,9 @@ void ListBox::clear() {
 }
 
 void ListBox::assignAll(std::vector<std::string> entries) {
-    record({JournalStep::Kind::Reset, 0, {}, std::exchange(entries_, std::move(entries))});
+    std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
+    if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
+    if (sink_) sink_->replacedAll(std::move(previous));
     rebuildKeys();
     listIndex_ = -1;
     if (auto* o = observer()) o->listCleared(*this);
@@ -84,22 +93,19 @@ void ListBox::endJournal() {
 }
 
 void ListBox::rollBack() {
+    // Undone through the ordinary edits, so that an edit sink (the undo history)
+    // hears the way back as well and never holds edits the list no longer has.
     journaling_ = false;
-    for (auto step = journal_.rbegin(); step != journal_.rend(); ++step) {
-        const auto at = entries_.begin() + step->index;
+    auto journal = std::exchange(journal_, {});
+    for (auto step = journal.rbegin(); step != journal.rend(); ++step) {
         switch (step->kind) {
-            case JournalStep::Kind::Inserted: entries_.erase(at); break;
-            case JournalStep::Kind::Removed: entries_.insert(at, std::move(step->text)); break;
-            case JournalStep::Kind::Replaced: *at = std::move(step->text); break;
-            case JournalStep::Kind::Reset: entries_ = std::move(step->entries); break;
+            case JournalStep::Kind::Inserted: remove(step->index); break;
+            case JournalStep::Kind::Removed: insert(step->index, std::move(step->text)); break;
+            case JournalStep::Kind::Replaced: replace(step->index, std::move(step->text)); break;
+            case JournalStep::Kind::Reset: assignAll(std::move(step->entries)); break;
         }
     }
-    journal_.clear();
-    rebuildKeys();
-    listIndex_ = validIndex(journalListIndex_) ? journalListIndex_ : -1;
-    text_ = std::move(journalText_);
-    if (auto* o = observer()) o->listCleared(*this);
-    notifyChanged();
+    restoreSelection(validIndex(journalListIndex_) ? journalListIndex_ : -1, std::move(journalText_));
 }
 
 void ListBox::setListIndex(int index) {
@@ -109,6 +115,18 @@ void ListBox::setListIndex(int index) {
     if (index >= 0) text_ = entries_[static_cast<std::size_t>(index)];
     notifyChanged();
     if (onClick) onClick();
+}
+
+}  // namespace vostrel::controls
+
+namespace vostrel::controls {
+
+void ListBox::restoreSelection(int index, std::string text) {
+    if (index < -1 || index >= count()) throw std::out_of_range("ListBox::restoreSelection");
+    if (listIndex_ == index && text_ == text) return;
+    listIndex_ = index;
+    text_ = std::move(text);
+    notifyChanged();
 }
 
 }  // namespace vostrel::controls

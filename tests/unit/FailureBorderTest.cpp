@@ -43,6 +43,9 @@ TEST(FailureBorder, AFailingHandlerLeavesTheDocumentAsItWasAndSaysSo) {
         EXPECT_EQ(message.at("text"),
                   "Ein unerwarteter Fehler ist aufgetreten. Das Menü bleibt, wie es vor diesem Schritt war.");
         EXPECT_EQ(message.at("detail"), c.detail) << c.what;
+        // The undo history heard the way back too: undoing now cannot bring the failed edits back.
+        form.mnuBRueckgaengig_Click();
+        EXPECT_EQ(form.cboMenu.entries(), before) << c.what;
     }
     EXPECT_TRUE(form.runGuarded([&] { form.imgWXMenu_Click(45); }));
     EXPECT_EQ(form.cboMenu.count(), static_cast<int>(before.size()) + 1);
