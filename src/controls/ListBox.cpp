@@ -9,6 +9,7 @@ void ListBox::append(std::string text) { insert(count(), std::move(text)); }
 
 void ListBox::insert(int index, std::string text) {
     if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
+    ++revision_;
     keys_.insert(keys_.begin() + index, keyOf(text));
     entries_.insert(entries_.begin() + index, std::move(text));
     if (journaling_) journal_.push_back({JournalStep::Kind::Inserted, index, {}, {}});
@@ -22,6 +23,7 @@ void ListBox::insert(int index, std::string text) {
 
 void ListBox::remove(int index) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
+    ++revision_;
     std::string removed = std::move(entries_[static_cast<std::size_t>(index)]);
     entries_.erase(entries_.begin() + index);
     // What a change took away is copied only when both the journal and the sink keep it.
@@ -42,6 +44,7 @@ void ListBox::replace(int index, std::string text) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::replace");
     auto& slot = entries_[static_cast<std::size_t>(index)];
     if (slot == text) return;
+    ++revision_;
     keys_[static_cast<std::size_t>(index)] = keyOf(text);
     std::string previous = std::exchange(slot, std::move(text));
     if (journaling_) journal_.push_back({JournalStep::Kind::Replaced, index, sink_ ? previous : std::move(previous), {}});
@@ -50,6 +53,7 @@ void ListBox::replace(int index, std::string text) {
 }
 
 void ListBox::clear() {
+    ++revision_;
     std::vector<std::string> previous = std::exchange(entries_, {});
     if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
     if (sink_ && !previous.empty()) sink_->replacedAll(std::move(previous));
@@ -61,6 +65,7 @@ void ListBox::clear() {
 }
 
 void ListBox::assignAll(std::vector<std::string> entries) {
+    ++revision_;
     std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
     if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
     if (sink_) sink_->replacedAll(std::move(previous));
