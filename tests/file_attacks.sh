@@ -37,7 +37,7 @@ leftovers() {
         [[ -e $entry || -L $entry ]] || continue
         known=0
         for name in "$@"; do [[ ${entry##*/} == "$name" ]] && known=1; done
-        ((known)) || count=$((count + 1))
+        ((known)) || { count=$((count + 1)); echo "left: ${entry##*/}" >&2; }
     done
     echo "$count"
 }
@@ -159,7 +159,7 @@ start=$(date +%s%N)
 "$replay" --program-folder "$kill" "$work/kill.scn" || fail "the unkilled save"
 took=$(( ($(date +%s%N) - start) / 1000000 ))
 new=$(sha1sum <"$kill/target.mnu")
-olds=0 news=0 bad=0
+olds=0 news=0 bad=0 instants=0
 for run in $(seq 30); do
     printf 'OLD\r\n' >"$kill/target.mnu"
     rm -f "$kill/Zumzum-recovery.mnu"  # each run starts as the first did
@@ -173,10 +173,13 @@ for run in $(seq 30); do
         "$new") news=$((news + 1)) ;;
         *) bad=$((bad + 1)) ;;
     esac
-    # The recovery file of the unsaved work is meant to outlive a kill; nothing else may.
+    # The recovery file of the unsaved work is meant to outlive a kill. A named temporary file
+    # exists only in the instant between naming a synced file and renaming it; a kill landing
+    # there is counted, anything else left behind is a fault.
+    for named in "$kill"/.~vostrel-*; do [[ -e $named ]] && instants=$((instants + 1)) && rm -f "$named"; done
     [[ $(leftovers "$kill" Zumzum.ini Zumzum-recovery.mnu big.mnu target.mnu) == 0 ]] || fail "kill $run left a temporary file"
 done
-[[ $bad == 0 ]] && pass "30 kills during a save of 1,000,000 lines (${took} ms): $olds old, $news new, none torn" \
+[[ $bad == 0 ]] && pass "30 kills during a save of 1,000,000 lines (${took} ms): $olds old, $news new, none torn, $instants in the naming instant" \
     || fail "$bad of 30 killed saves left a torn target"
 
 echo "file attacks: $failures failure(s)"

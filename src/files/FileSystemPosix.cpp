@@ -146,17 +146,14 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view b
         return false;
     }
     if (exists) keepOwnerAndMode(fd, old);
+    // Naming and renaming follow each other directly, so that a kill finds a named
+    // temporary file only in that instant; the data is on the disk before either.
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     if (ok && named.empty()) ok = nameTemporary(fd, folder, named);
+    if (ok) ok = ::rename(named.c_str(), target.c_str()) == 0;
     if (!ok) error = lastSystemError();
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = lastSystemError();
-    }
-    if (ok && ::rename(named.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = lastSystemError();
-    }
+    // The data was synced before the rename, so closing has nothing left to report.
+    ::close(fd);
     if (!ok) {
         if (!named.empty()) ::unlink(named.c_str());
         return false;
