@@ -75,7 +75,7 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
     form_->setObserver(this);
     {
         const QScopedValueRollback inHandler(handlerDepth_, handlerDepth_ + 1);
-        form_->Form_Load();
+        form_->runGuarded([this] { form_->Form_Load(); });
     }
     // Start-up touches nearly every control; mirroring all of them once is
     // simpler than replaying the notes, and from here on only changes count.
@@ -96,13 +96,9 @@ bool MainWindow::forward(const std::function<void()>& handler, const controls::C
     if (handlerDepth_ > 0 || syncing_ || form_->closed()) return false;
     {
         const QScopedValueRollback inHandler(handlerDepth_, handlerDepth_ + 1);
-        try {
-            handler();
-        } catch (const std::exception& error) {
-            // A slot must not let an exception into Qt's event loop; the window
-            // shows whatever state the handler reached.
-            qWarning("vostrel: handler failed: %s", error.what());
-        }
+        // A slot must not let an exception into Qt's event loop: the core puts the
+        // document back and says so in a message box.
+        form_->runGuarded(handler);
     }
     if (echo) changed_.insert(echo);
     syncChanges();
@@ -130,7 +126,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!form_->closed() && handlerDepth_ == 0) {
         {
             const QScopedValueRollback inHandler(handlerDepth_, handlerDepth_ + 1);
-            form_->Form_Unload();
+            form_->runGuarded([this] { form_->Form_Unload(); });
         }
         syncChanges();
     }
