@@ -46,6 +46,7 @@ add_library(vostrel_menu_tool STATIC ${VOSTREL_MENU_TOOL_SOURCES})
 target_link_libraries(vostrel_menu_tool PUBLIC vostrel_core nlohmann_json::nlohmann_json CLI11::CLI11)
 add_executable(vostrel-menu ${_vostrel_menu_root}/src/cli/menu_main.cpp)
 target_link_libraries(vostrel-menu PRIVATE vostrel_menu_tool)
+vostrel_tool_main(vostrel-menu)
 
 if(VOSTREL_BUILD_TESTS)
     enable_testing()
