@@ -5,11 +5,16 @@
 
 if(CMAKE_SCRIPT_MODE_FILE)
     # -DTOOL=… -DARGS=a;b;… -DEXIT=status and either -DEXPECTED=file (the whole output) or
-    # -DRULES=a;b;… (the rule names of the findings of `check --json`, as a set)
+    # -DRULES=a;b;… (the rule names of the findings of `check --json`, as a set). TOOL may
+    # start with the program that runs it (Wine, for a Windows build). -DCRLF=ON: the console
+    # output ends its lines with CR LF, as on Windows, and is compared as if it ended them with LF.
     execute_process(COMMAND ${TOOL} ${ARGS}
         OUTPUT_VARIABLE actual
         ERROR_VARIABLE stderr
         RESULT_VARIABLE status)
+    if(CRLF)
+        string(REPLACE "\r\n" "\n" actual "${actual}")
+    endif()
     if(NOT status STREQUAL EXIT)
         message(FATAL_ERROR "exit status ${status}, expected ${EXIT}\n${stderr}${actual}")
     endif()
@@ -62,13 +67,23 @@ if(VOSTREL_BUILD_TESTS)
         VOSTREL_CHECK_DATA_DIR="${_vostrel_menu_root}/tests/check")
     gtest_discover_tests(vostrel_menu_tool_tests TEST_PREFIX "menu_tool." DISCOVERY_TIMEOUT 60)
 
+    # Runs the tool itself, under the cross build's emulator where there is one.
+    set(_tool "$<TARGET_FILE:vostrel-menu>")
+    if(CMAKE_CROSSCOMPILING_EMULATOR)
+        set(_tool "${CMAKE_CROSSCOMPILING_EMULATOR};${_tool}")
+    endif()
+    set(_crlf OFF)
+    if(WIN32)
+        set(_crlf ON)
+    endif()
+
     # The tool itself on the menus in tests/check, output compared byte for byte. The tests run
     # inside tests/check and name the menus relative to it, so the expected outputs hold no
     # path of the checkout.
     set(_check ${_vostrel_menu_root}/tests/check)
     function(vostrel_menu_output_test name exit expected)
         add_test(NAME menu_tool.output.${name}
-            COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:vostrel-menu> "-DARGS=${ARGN}"
+            COMMAND ${CMAKE_COMMAND} "-DTOOL=${_tool}" "-DARGS=${ARGN}" -DCRLF=${_crlf}
                 -DEXPECTED=${_check}/${expected} -DEXIT=${exit}
                 -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
             WORKING_DIRECTORY ${_check})
@@ -109,7 +124,7 @@ if(VOSTREL_BUILD_TESTS)
         endif()
         set(rules ${rule} ${_also_${rule}})
         add_test(NAME menu_tool.rule.${rule}
-            COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:vostrel-menu> "-DARGS=check;--json;${rule}.mnu"
+            COMMAND ${CMAKE_COMMAND} "-DTOOL=${_tool}" "-DARGS=check;--json;${rule}.mnu"
                 "-DRULES=${rules}" -DEXIT=${exit} -P ${CMAKE_CURRENT_LIST_FILE}
             WORKING_DIRECTORY ${_check}/rules)
     endforeach()

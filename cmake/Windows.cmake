@@ -15,19 +15,13 @@ if(NOT EXISTS "${VOSTREL_WINDOWS_PREFIX}/.complete")
 endif()
 list(APPEND CMAKE_FIND_ROOT_PATH "${VOSTREL_WINDOWS_PREFIX}")
 
-# Tests and test discovery run the programs under Wine, in a Wine prefix of this build folder,
-# created once here: programs started side by side in a fresh prefix would each try to create it.
-# Console programs need no display; the Mono and Gecko installers are never wanted.
+# Tests and test discovery run the programs under Wine (cmake/wine-run), in a Wine prefix of this
+# build folder, created once here: programs started side by side in a fresh prefix would each try
+# to create it.
 find_program(VOSTREL_WINE wine REQUIRED)
-find_program(VOSTREL_WINEBOOT wineboot REQUIRED)
-set(VOSTREL_WINE_ENVIRONMENT
-    "WINEPREFIX=${PROJECT_BINARY_DIR}/wine" "WINEDEBUG=-all" "WINEDLLOVERRIDES=mscoree,mshtml=")
 if(NOT EXISTS "${PROJECT_BINARY_DIR}/wine/system.reg")
     message(STATUS "Creating the Wine prefix ${PROJECT_BINARY_DIR}/wine")
-    execute_process(COMMAND ${CMAKE_COMMAND} -E env ${VOSTREL_WINE_ENVIRONMENT} DISPLAY=
-        ${VOSTREL_WINEBOOT} --init OUTPUT_QUIET ERROR_QUIET)
+    execute_process(COMMAND "${PROJECT_SOURCE_DIR}/cmake/wine-run" "${PROJECT_BINARY_DIR}/wine"
+        wineboot --init OUTPUT_QUIET ERROR_QUIET)
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env ${VOSTREL_WINE_ENVIRONMENT} ${VOSTREL_WINE})
-
-# Paths of the build machine compiled into tests must name Wine's drive for its root.
-set(VOSTREL_HOST_ROOT "Z:")
+set(CMAKE_CROSSCOMPILING_EMULATOR "${PROJECT_SOURCE_DIR}/cmake/wine-run" "${PROJECT_BINARY_DIR}/wine")
