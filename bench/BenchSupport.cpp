@@ -6,6 +6,7 @@
 
 #include "catalogue/CommandTable.h"
 #include "files/MenuFile.h"
+#include "files/Paths.h"
 #include "menu/LineSyntax.h"
 
 namespace vostrel::bench {
@@ -50,7 +51,7 @@ std::vector<std::string> realisticMenu(int lines) {
 void writeMenu(const std::filesystem::path& file, const std::vector<std::string>& lines) {
     std::string error;
     if (!files::writeMenuFile(file, lines, error))
-        throw std::runtime_error("cannot write " + file.string() + ": " + error);
+        throw std::runtime_error("cannot write " + files::pathToText(file) + ": " + error);
 }
 
 long peakRssKiB() {

@@ -22,7 +22,7 @@ namespace vostrel::bench {
 // through them; an unexpected dialog is a broken measurement, not a cancel.
 class QueuedHost : public app::Host {
 public:
-    std::deque<std::optional<std::string>> fileAnswers;
+    std::deque<std::optional<std::filesystem::path>> fileAnswers;
     std::deque<app::Answer> messageAnswers;
     // For runs of many clicks, where the same question comes back now and then.
     std::optional<app::Answer> answerWhenEmpty;
@@ -34,7 +34,7 @@ public:
         messageAnswers.pop_front();
         return answer;
     }
-    std::optional<std::string> fileDialog(const app::FileDialogRequest& request) override {
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest& request) override {
         if (fileAnswers.empty()) throw std::runtime_error("unexpected file dialog: " + request.title);
         auto answer = fileAnswers.front();
         fileAnswers.pop_front();

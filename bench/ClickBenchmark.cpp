@@ -14,7 +14,7 @@ public:
     vostrel::app::Answer messageBox(const vostrel::app::MessageRequest&) override {
         return vostrel::app::Answer::No;
     }
-    std::optional<std::string> fileDialog(const vostrel::app::FileDialogRequest&) override { return {}; }
+    std::optional<std::filesystem::path> fileDialog(const vostrel::app::FileDialogRequest&) override { return {}; }
     std::string inputBox(const std::string&, const std::string&) override { return {}; }
     void openUrl(const std::string&) override {}
 };

@@ -31,26 +31,26 @@ struct Editor {
 int openSave(const std::filesystem::path& file, int runs) {
     const auto folder = std::filesystem::temp_directory_path() / "vostrel-bench-core-files";
     std::filesystem::create_directories(folder);
-    const auto saved = file.parent_path() / (file.stem().string() + ".saved.mnu");
+    const auto saved = file.parent_path() / (file.stem().native() + ".saved.mnu");
     std::vector<double> opens;
     std::vector<double> saves;
     int lines = 0;
     // One extra round first, so both the file and the allocator are warm.
     for (int run = 0; run <= runs; ++run) {
         Editor editor(folder);
-        editor.host.fileAnswers.push_back(file.string());
+        editor.host.fileAnswers.push_back(file);
         const auto openStart = bench::Clock::now();
         editor.form->mnuDLaden_Click();
         const double openMs = bench::millisecondsSince(openStart);
         lines = editor.form->cboMenu.count();
-        if (lines == 0 || editor.form->CurrentFilePath != file.string()) {
+        if (lines == 0 || editor.form->CurrentFilePath != file) {
             std::fprintf(stderr, "open did not load %s\n", file.c_str());
             return 1;
         }
 
         // The file exists, so the overwrite question comes and is answered yes.
         if (!std::filesystem::exists(saved)) bench::writeMenu(saved, {"x"});
-        editor.host.fileAnswers.push_back(saved.string());
+        editor.host.fileAnswers.push_back(saved);
         editor.host.messageAnswers.push_back(app::Answer::Yes);
         const auto saveStart = bench::Clock::now();
         const auto result = editor.form->FileSaveAs();

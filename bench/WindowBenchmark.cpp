@@ -16,6 +16,7 @@
 
 #include "bench/BenchSupport.h"
 #include "gui/MainWindow.h"
+#include "gui/QtHost.h"
 
 using namespace vostrel;
 
@@ -43,12 +44,12 @@ struct Window {
 
     // Chooses File > Open, the dialog answering with `file`, and waits for the repaint.
     double openFile(const QString& file) {
-        host.fileAnswers.push_back(file.toStdString());
+        host.fileAnswers.push_back(gui::pathFromQString(file));
         const auto start = bench::Clock::now();
         open->trigger();
         QCoreApplication::processEvents();
         const double ms = bench::millisecondsSince(start);
-        if (!host.fileAnswers.empty() || window->form().CurrentFilePath != file.toStdString() ||
+        if (!host.fileAnswers.empty() || window->form().CurrentFilePath != gui::pathFromQString(file) ||
             rows() != window->form().cboMenu.count())
             throw std::runtime_error("the window did not show the opened menu");
         return ms;

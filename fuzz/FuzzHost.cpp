@@ -5,11 +5,11 @@
 
 namespace vostrel::fuzz {
 
-std::string scratchFolder() {
-    static const std::string folder = [] {
+std::filesystem::path scratchFolder() {
+    static const std::filesystem::path folder = [] {
         auto path = std::filesystem::temp_directory_path() / ("vostrel-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
-        return path.string();
+        return path;
     }();
     return folder;
 }

@@ -2,6 +2,7 @@
 
 // A host for the fuzz targets: every question is answered from the input, every
 // dialog returns the one prepared file, nothing is shown.
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -12,14 +13,14 @@ namespace vostrel::fuzz {
 
 class FuzzHost : public app::Host {
 public:
-    std::optional<std::string> nextFile;
+    std::optional<std::filesystem::path> nextFile;
     bool answerYes = false;
 
     app::Answer messageBox(const app::MessageRequest& request) override {
         if (request.buttons == app::MessageButtons::Ok) return app::Answer::Ok;
         return answerYes ? app::Answer::Yes : app::Answer::No;
     }
-    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override {
         auto file = nextFile;
         nextFile.reset();
         return file;
@@ -29,7 +30,7 @@ public:
 };
 
 // A program folder of its own per fuzzing process.
-std::string scratchFolder();
+std::filesystem::path scratchFolder();
 
 // A main window that has run its start-up in the scratch folder; it lives for
 // the whole fuzzing process, as the window lives for a whole run of the editor.

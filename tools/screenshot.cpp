@@ -41,7 +41,7 @@ public:
         answers_.pop_front();
         return answer;
     }
-    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override {
         return std::nullopt;
     }
     std::string inputBox(const std::string&, const std::string&) override { return {}; }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace vostrel::app {
 
@@ -10,10 +12,19 @@ enum class MessageButtons { Ok, YesNo };
 enum class Answer { Ok, Yes, No };
 
 struct MessageRequest {
+    MessageRequest() = default;
+    MessageRequest(MessageIcon icon, MessageButtons buttons, std::string title, std::string text,
+                   std::string detail = {})
+        : icon(icon), buttons(buttons), title(std::move(title)), text(std::move(text)),
+          detail(std::move(detail)) {}
+
     MessageIcon icon = MessageIcon::Warning;
     MessageButtons buttons = MessageButtons::Ok;
     std::string title;  // empty: the program's default title
     std::string text;   // CR LF marks a line break
+    // Shown beneath the text in smaller type when not empty: for a failed save or
+    // open, the operating system's reason.
+    std::string detail;
 };
 
 enum class FileDialogKind { Open, Save };
@@ -22,8 +33,8 @@ struct FileDialogRequest {
     FileDialogKind kind = FileDialogKind::Open;
     std::string title;
     std::string filter;  // "Description|pattern|Description|pattern"
-    std::string fileName;
-    std::string startFolder;
+    std::filesystem::path fileName;
+    std::filesystem::path startFolder;
 };
 
 // Everything modal or outside the window goes through here: the window answers
@@ -33,7 +44,7 @@ public:
     virtual ~Host() = default;
     virtual Answer messageBox(const MessageRequest& request) = 0;
     // The chosen path, or nothing when the user cancelled.
-    virtual std::optional<std::string> fileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::filesystem::path> fileDialog(const FileDialogRequest& request) = 0;
     // What the user entered; "" for Cancel.
     virtual std::string inputBox(const std::string& prompt, const std::string& title) = 0;
     // Hands a mail or web address to the desktop; nothing is reported back.

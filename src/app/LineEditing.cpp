@@ -42,7 +42,7 @@ void frmWendax::StopButtonCountCheck() {
 }
 
 void frmWendax::cboMenu_Click() {
-    SelectedLine = static_cast<std::int16_t>(cboMenu.listIndex());
+    SelectedLine = cboMenu.listIndex();
     cboMenu.setTooltip("Pos " + std::to_string(SelectedLine + 1));
     VScroll2.setMax(cboMenu.count() - 1);
     if (SelectedLine >= 0) VScroll2.setValue(SelectedLine);
@@ -110,7 +110,7 @@ void frmWendax::VScroll2_Change() {
     if (cboMenu.listIndex() >= 0) VScroll2.setValue(cboMenu.listIndex());
 }
 
-void frmWendax::EintragVerschieben(std::int16_t Richtung) {
+void frmWendax::EintragVerschieben(int Richtung) {
     const int c = cboMenu.listIndex();
     const int n = cboMenu.count();
     const int t = c + Richtung;

@@ -31,7 +31,7 @@ std::string pick(const controls::LanguageFlags& language, const controls::Wordin
 // only while they still are this document: unchanged since opening or saving, and read back to
 // exactly the lines shown. Otherwise (edited since, file changed or gone) a finding from the
 // bytes would name faults the document does not have, so only the lines are checked.
-std::optional<std::string> bytesOfDocument(const std::string& path, bool changed,
+std::optional<std::string> bytesOfDocument(const std::filesystem::path& path, bool changed,
                                            const std::vector<std::string>& lines) {
     if (changed || path.empty()) return std::nullopt;
     auto bytes = files::readFileBytes(path);

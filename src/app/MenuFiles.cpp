@@ -3,6 +3,8 @@
 
 #include "app/frmWendax.h"
 #include "files/MenuFile.h"
+#include "files/Paths.h"
+#include "files/Windows1252.h"
 #include "menu/LineSyntax.h"
 #include "text/LineText.h"
 
@@ -28,6 +30,13 @@ constexpr controls::Wording kUnencodable{"Zeile %1 enthält ein Zeichen, das die
                                          "Line %1 holds a character that the file cannot store.",
                                          "La ligne %1 contient un caractère que le fichier ne peut pas stocker."};
 
+constexpr controls::Wording kNotAFile{"Das ist keine gewöhnliche Datei (ein Ordner, eine FIFO oder ein Gerät).",
+                                      "This is not a regular file (a folder, a FIFO or a device).",
+                                      "Ce n'est pas un fichier ordinaire (un dossier, une FIFO ou un périphérique)."};
+constexpr controls::Wording kTooLarge{"Die Datei ist größer als 1 GiB oder passt nicht in den Speicher.",
+                                      "The file is larger than 1 GiB or does not fit into memory.",
+                                      "Le fichier dépasse 1 Gio ou ne tient pas en mémoire."};
+
 constexpr std::size_t kCaptionPathCharacters = 65;
 
 // Characters 19 and 20 of line `i` as an open reads them, blanks before the digits skipped. The
@@ -46,10 +55,8 @@ std::string pick(const controls::LanguageFlags& language, const controls::Wordin
 }  // namespace
 
 void frmWendax::showFileCaption() {
-    const auto length = text::charLength(CurrentFilePath);
-    const auto tail = length > kCaptionPathCharacters
-                          ? text::charRight(CurrentFilePath, kCaptionPathCharacters)
-                          : CurrentFilePath;
+    const auto path = files::pathToText(CurrentFilePath);
+    const auto tail = text::charRight(path, kCaptionPathCharacters);
     form.setCaption("WX5 Vostrel V " + VersionText + " .." + tail);
 }
 
@@ -66,27 +73,26 @@ frmWendax::SaveResult frmWendax::FileSaveAs() {
         host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, pick(language, kSaveTitle), text});
         return SaveResult::Failed;
     }
-    std::error_code ignored;
-    std::filesystem::current_path(MenuFolder, ignored);
     MessageText = pick(language, kOverwrite, MessageText);
     FileDialogRequest request{FileDialogKind::Save, pick(language, kSaveTitle), pick(language, kSaveFilter), {},
                               MenuFolder};
-    const std::string separator(1, std::filesystem::path::preferred_separator);
-    request.fileName = MenuFolder + (MenuRelativeName.empty() ? separator + "Wendax.mnu" : MenuRelativeName);
+    const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    request.fileName = files::joinNames(
+        MenuFolder, MenuRelativeName.empty() ? files::pathFromUtf8(separator + "Wendax.mnu") : MenuRelativeName);
     const auto chosen = host_.fileDialog(request);
     // One dialog serves opening and saving: its name field keeps what this one left there.
     lastDialogFileName_ = chosen ? *chosen : request.fileName;
     if (!chosen) return SaveResult::Cancelled;
+    std::error_code ignored;
     if (std::filesystem::exists(*chosen, ignored) &&
         host_.messageBox({MessageIcon::Question, MessageButtons::YesNo, request.title, MessageText}) != Answer::Yes)
         return SaveResult::Cancelled;
-    MenuFolder = ProgramFolder;
-    setSettingsLine(3, "T.mnu-path=" + MenuFolder);
+    rememberMenuFolder();
     CurrentFilePath = *chosen;
     std::string error;
     if (!files::writeMenuFile(*chosen, cboMenu.entries(), error)) {
         MessageText = pick(language, kWriteFailed, MessageText);
-        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, request.title, MessageText});
+        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, request.title, MessageText, error});
         return SaveResult::Failed;
     }
     MenuChanged = false;
@@ -100,6 +106,8 @@ void frmWendax::mnuDLaden_Click() {
     if (MenuChanged && !cboMenu.empty() && FileSaveAs() == SaveResult::Failed) return;
     if (!FileOpen()) return;
     preview.PreviewPage = 0;
+    // A menu without a page head renders nothing, so the old menu's page must go first.
+    ClearPreview();
     RenderPreview();
     if (cboMenu.empty()) {
         if (mnuEPageAuto.checked()) {
@@ -124,8 +132,6 @@ void frmWendax::mnuDLaden_Click() {
 }
 
 bool frmWendax::FileOpen() {
-    std::error_code ignored;
-    if (!MenuFolder.empty()) std::filesystem::current_path(MenuFolder, ignored);
     MessageText = pick(language, kOpenFailed, MessageText);
     const FileDialogRequest request{FileDialogKind::Open, pick(language, kOpenTitle), pick(language, kOpenFilter),
                                     lastDialogFileName_, MenuFolder};
@@ -134,22 +140,42 @@ bool frmWendax::FileOpen() {
     lastDialogFileName_ = *chosen;
     // The file is read in full before anything changes: a failed read leaves
     // the document and every value as they were.
-    auto lines = files::readMenuFile(*chosen);
+    files::ReadFailure failure;
+    auto lines = files::readMenuFile(*chosen, &failure);
     if (!lines) {
-        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, request.title, MessageText});
+        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, request.title, MessageText,
+                          readFailureText(failure)});
         return false;
     }
-    MenuFolder = ProgramFolder;
     CurrentFilePath = *chosen;
-    const auto n = static_cast<long>(text::charLength(CurrentFilePath)) - static_cast<long>(text::charLength(MenuFolder));
-    if (n >= 0) MenuRelativeName = text::charRight(CurrentFilePath, static_cast<std::size_t>(n));
-    setSettingsLine(3, "T.mnu-path=" + MenuFolder);
+    const auto n = static_cast<long>(files::nameLength(CurrentFilePath)) - static_cast<long>(files::nameLength(ProgramFolder));
+    if (n >= 0) MenuRelativeName = files::nameTail(CurrentFilePath, static_cast<std::size_t>(n));
+    rememberMenuFolder();
     SelectedLine = -1;  // a line number of the old document names nothing here
     cboMenu.assignAll(std::move(*lines));
     cboMenu.setText({});  // the old document's line must not stay in the edit field
     markUsedCommands();
     showFileCaption();
     return true;
+}
+
+std::string frmWendax::readFailureText(const files::ReadFailure& failure) const {
+    switch (failure.kind) {
+        case files::ReadFailure::Kind::System: return failure.reason;
+        case files::ReadFailure::Kind::NotAFile: return pick(language, kNotAFile);
+        case files::ReadFailure::Kind::TooLarge: return pick(language, kTooLarge);
+    }
+    return failure.reason;
+}
+
+void frmWendax::rememberMenuFolder() {
+    // Every open and save makes the program folder the menu folder, as it always has. A
+    // name the settings file cannot hold (not UTF-8, or outside Windows-1252) would come
+    // back as another folder, so the line then keeps what it had.
+    MenuFolder = ProgramFolder;
+    const auto text = files::pathToExactText(MenuFolder);
+    const std::string line = "T.mnu-path=" + text.value_or(std::string{});
+    if (text && files::encodeWindows1252(line)) setSettingsLine(3, line);
 }
 
 void frmWendax::markUsedCommands() {

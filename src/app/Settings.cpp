@@ -1,11 +1,12 @@
 // The settings list and its file.
 #include "app/frmWendax.h"
+#include "files/Paths.h"
 #include "files/SettingsFile.h"
 
 namespace vostrel::app {
 
 void frmWendax::WriteSettings() {
-    const auto file = std::filesystem::path(ProgramFolder) / files::kSettingsFileName;
+    const auto file = ProgramFolder / files::kSettingsFileName;
     std::string error;
     if (files::writeSettingsLines(file, cboWXIni.entries(), error)) return;
     // The settings are lost for the next run, so say so; closing goes on.
@@ -14,7 +15,7 @@ void frmWendax::WriteSettings() {
                   "The settings could not be saved:\r\n",
                   "Les préférences n'ont pas pu être enregistrées:\r\n");
     host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, kApplicationTitle,
-                      text + file.string()});
+                      text + files::pathToText(file)});
 }
 
 }  // namespace vostrel::app

@@ -1,8 +1,7 @@
 // Start-up and shut-down of the main window, in the order the other rooms rely on.
-#include <system_error>
-
 #include "app/frmWendax.h"
 #include "catalogue/CommandTable.h"
+#include "files/Paths.h"
 #include "files/SettingsFile.h"
 #include "text/LineText.h"
 
@@ -25,10 +24,14 @@ std::string frmWendax::settingsValue(int line) const {
 
 void frmWendax::applySettingsLines() {
     const auto languageValue = settingsValue(kLanguageLine);
-    language.setOnly(languageValue == "Deutsch", languageValue == "English",
-                     languageValue == "Français");
+    const bool english = languageValue == "English";
+    const bool french = languageValue == "Français";
+    // A line naming none of the three (a word typed in lower case, or "Français"
+    // saved in UTF-8) would leave every message and page title empty; it counts
+    // as German, the standard language, and start-up then writes it as such.
+    language.setOnly(!english && !french, english, french);
     mnuEPageAuto.setChecked(settingsValue(kAutoRunLine) == "1");
-    MenuFolder = settingsValue(kFolderLine);
+    MenuFolder = files::pathFromUtf8(settingsValue(kFolderLine));
     if (settingsValue(kPortraitLine) == "1") {
         mnuBHochformat.setChecked(true);
         preview.ArrangePortrait(form, cmdWXButton(9));
@@ -47,7 +50,7 @@ void frmWendax::Form_Load() {
     mnuEStandard.setVisible(false);
     mnuHistorie.setVisible(false);
 
-    cboWXIni.assignAll(files::readSettingsLines(std::filesystem::path(ProgramFolder) / files::kSettingsFileName));
+    cboWXIni.assignAll(files::readSettingsLines(ProgramFolder / files::kSettingsFileName));
     if (cboWXIni.count() < files::kSettingsMinimumLines) cboWXIni.assignAll(files::standardSettings());
     applySettingsLines();
 
@@ -82,8 +85,6 @@ void frmWendax::Form_Unload() {
     frmWXInfo.reset();
     frmWXCheck.reset();
     frmWXText.reset();
-    std::error_code ignored;
-    std::filesystem::current_path(ProgramFolder, ignored);
 }
 
 void frmWendax::mnuDEnde_Click() { Form_Unload(); }

@@ -27,7 +27,7 @@ const controls::Button& frmWendax::cmdWXButton(int index) const {
 }
 
 frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
-    : ProgramFolder(programFolder.string()), host_(host) {
+    : ProgramFolder(std::move(programFolder)), host_(host) {
     form.setGeometry({0, 0, kFormWidth, kFormHeight});
     form.setBackColour(controls::kDarkGreen);
 

@@ -17,6 +17,7 @@
 #include "controls/ListBox.h"
 #include "controls/MenuItem.h"
 #include "controls/ScrollBar.h"
+#include "files/FileBuffer.h"
 #include "help/HelpWindows.h"
 #include "preview/MenuPreview.h"
 
@@ -85,7 +86,9 @@ public:
     std::optional<MenuCheckWindow> frmWXCheck;  // findings of the menu check
 
     // ---- Shared values --------------------------------------------------
-    std::int16_t SelectedLine = 0;
+    // A line number: 16 bits in the original design, which wrapped past 32,767
+    // lines and sent the line-moving bar and the move into endless recursion.
+    int SelectedLine = 0;
     std::int16_t PageButtonCount = 0;
     std::int16_t NextPageNumber = 0;
     std::int16_t NextBlockPageNumber = 0;
@@ -94,11 +97,14 @@ public:
     bool MenuChanged = false;
     std::string MessageText;
     controls::LanguageFlags language;
-    std::string ProgramFolder;
+    // The folders and files the handlers remember are locations, not text: a name
+    // that is not valid UTF-8 must still open and save. Shown, they go through
+    // files::pathToText.
+    std::filesystem::path ProgramFolder;
     std::string VersionText;
-    std::string MenuFolder;
-    std::string MenuRelativeName;
-    std::string CurrentFilePath;
+    std::filesystem::path MenuFolder;
+    std::filesystem::path MenuRelativeName;
+    std::filesystem::path CurrentFilePath;
 
     // ---- Window events ----------------------------------------------------
     void Form_Load();    // start-up
@@ -196,12 +202,14 @@ private:
     bool blockTitleIsMain() const;
     void StopButtonCountCheck();
     void ShowSelectLineMessage();
-    void EintragVerschieben(std::int16_t Richtung);
+    void EintragVerschieben(int Richtung);
     int commandButtonOfLine(const std::string& line) const;
     void showWarning(const std::string& text);
 
     void wireMenuBar();
     void showFileCaption();
+    void rememberMenuFolder();
+    std::string readFailureText(const files::ReadFailure& failure) const;
     void markUsedCommands();
     void scanPageNumbers();
     std::string lastDialogFileName_;

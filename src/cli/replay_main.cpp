@@ -13,6 +13,7 @@
 #include "cli/Utf8Main.h"
 #include "cli/replay/Replayer.h"
 #include "cli/replay/Scenario.h"
+#include "files/Paths.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ private:
 };
 
 int replay(const std::string& scenarioFile, const fs::path& programFolder) {
-    std::ifstream in(scenarioFile, std::ios::binary);
+    std::ifstream in(vostrel::files::pathFromUtf8(scenarioFile), std::ios::binary);
     if (!in) {
         std::cerr << scenarioFile << ": cannot read the scenario\n";
         return kMalformed;
@@ -95,7 +96,7 @@ int runReplay(int argc, char** argv) {
 
     try {
         if (!programFolder.empty()) {
-            const auto folder = fs::absolute(programFolder);
+            const auto folder = fs::absolute(vostrel::files::pathFromUtf8(programFolder));
             fs::create_directories(folder);
             return replay(scenarioFile, folder);
         }

@@ -1,33 +1,43 @@
 #include "files/FileBuffer.h"
 
-#include <cstdio>
 #include <cstring>
+#include <new>
+
+#include "files/FileSystem.h"
 
 namespace vostrel::files {
 
-std::optional<FileBuffer> FileBuffer::read(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-    std::FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) return std::nullopt;
-    FileBuffer file;
-    // The size is a hint: a file that grows meanwhile is read to its end.
-    std::size_t capacity = static_cast<std::size_t>(std::filesystem::file_size(path, ec));
-    if (ec) capacity = 0;
-    capacity += 1;
-    file.data_.reset(new char[capacity]);
-    for (;;) {
-        file.size_ += std::fread(file.data_.get() + file.size_, 1, capacity - file.size_, in);
-        if (file.size_ < capacity) break;
-        std::unique_ptr<char[]> larger(new char[capacity * 2]);
-        std::memcpy(larger.get(), file.data_.get(), file.size_);
-        file.data_ = std::move(larger);
-        capacity *= 2;
+// Fills the buffer from an opened file; the platform part opens it and reads.
+class FileBufferWriter {
+public:
+    static std::variant<FileBuffer, ReadFailure> fill(ReadableFile& file) {
+        FileBuffer buffer;
+        // The size is a hint: a file that grows meanwhile is read to its end, up to the limit.
+        std::size_t capacity = static_cast<std::size_t>(file.sizeHint()) + 1;
+        buffer.data_.reset(new (std::nothrow) char[capacity]);
+        if (!buffer.data_) return ReadFailure{ReadFailure::Kind::TooLarge, {}};
+        for (;;) {
+            const auto got = file.read(buffer.data_.get() + buffer.size_, capacity - buffer.size_);
+            if (got < 0) return ReadFailure{ReadFailure::Kind::System, file.lastError()};
+            if (got == 0) break;
+            buffer.size_ += static_cast<std::size_t>(got);
+            if (buffer.size_ < capacity) continue;
+            if (buffer.size_ > kMaximumFileSize) return ReadFailure{ReadFailure::Kind::TooLarge, {}};
+            std::unique_ptr<char[]> larger(new (std::nothrow) char[capacity * 2]);
+            if (!larger) return ReadFailure{ReadFailure::Kind::TooLarge, {}};
+            std::memcpy(larger.get(), buffer.data_.get(), buffer.size_);
+            buffer.data_ = std::move(larger);
+            capacity *= 2;
+        }
+        return buffer;
     }
-    const bool failed = std::ferror(in) != 0;
-    std::fclose(in);
-    if (failed) return std::nullopt;
-    return file;
+};
+
+std::variant<FileBuffer, ReadFailure> FileBuffer::read(const std::filesystem::path& path) {
+    ReadableFile file;
+    if (auto failure = file.open(path)) return *failure;
+    if (file.sizeHint() > kMaximumFileSize) return ReadFailure{ReadFailure::Kind::TooLarge, {}};
+    return FileBufferWriter::fill(file);
 }
 
 }  // namespace vostrel::files

@@ -3,15 +3,19 @@
 #include <algorithm>
 
 #include "files/FileBuffer.h"
-
 #include "files/TextFile.h"
 #include "files/Windows1252.h"
 
 namespace vostrel::files {
 
-std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path& file) {
-    const auto bytes = FileBuffer::read(file);
-    if (!bytes) return std::nullopt;
+std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path& file,
+                                                     ReadFailure* failure) {
+    auto read = FileBuffer::read(file);
+    const auto* bytes = std::get_if<FileBuffer>(&read);
+    if (!bytes) {
+        if (failure) *failure = std::get<ReadFailure>(std::move(read));
+        return std::nullopt;
+    }
     // Each line is decoded straight into its own string: a million-line menu
     // then needs no second copy of the whole text.
     const std::string_view text = bytes->view();

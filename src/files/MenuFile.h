@@ -5,11 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "files/FileBuffer.h"
+
 namespace vostrel::files {
 
 // The menu lines of a .mnu file, decoded from Windows-1252 and split line by
-// line, nothing trimmed; nothing when the file cannot be read.
-std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path& file);
+// line, nothing trimmed; nothing when the file cannot be read (then `failure`,
+// when given, says why).
+std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path& file,
+                                                     ReadFailure* failure = nullptr);
 
 // Index of the first line holding a character Windows-1252 cannot store, or -1.
 int firstUnencodableLine(const std::vector<std::string>& lines);

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "files/Paths.h"
 #include "gui/CheckWindow.h"
 #include "gui/CommandButton.h"
 #include "gui/InfoWindow.h"
@@ -23,10 +24,14 @@
 
 namespace vostrel::gui {
 
-MainWindow::MainWindow(QWidget* parent)
-    : MainWindow(QCoreApplication::applicationDirPath(), nullptr, parent) {}
+// The program folder comes from the system, not from Qt: a folder name that is not
+// UTF-8 would not survive the trip through a QString.
+MainWindow::MainWindow(QWidget* parent) : MainWindow(files::executableFolder(), nullptr, parent) {}
 
 MainWindow::MainWindow(const QString& programFolder, app::Host* host, QWidget* parent)
+    : MainWindow(pathFromQString(programFolder), host, parent) {}
+
+MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* host, QWidget* parent)
     : QMainWindow(parent) {
     if (!host) {
         ownHost_ = std::make_unique<QtHost>(this);
@@ -35,7 +40,7 @@ MainWindow::MainWindow(const QString& programFolder, app::Host* host, QWidget* p
         ownHost_->beforeModal = [this] { syncChanges(); };
         host = ownHost_.get();
     }
-    form_ = std::make_unique<app::frmWendax>(*host, std::filesystem::path(programFolder.toStdString()));
+    form_ = std::make_unique<app::frmWendax>(*host, programFolder);
     buildWidgets();
 
     form_->setObserver(this);

@@ -40,6 +40,7 @@ public:
     // A window over a given folder and host, for tests and tools; with no host
     // the real dialogs are used.
     MainWindow(const QString& programFolder, app::Host* host, QWidget* parent = nullptr);
+    MainWindow(const std::filesystem::path& programFolder, app::Host* host, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     app::frmWendax& form() { return *form_; }

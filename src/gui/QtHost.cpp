@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -23,6 +24,22 @@ QString displayText(const std::string& text) {
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return result;
+}
+
+std::filesystem::path pathFromQString(const QString& name) {
+#ifdef _WIN32
+    return std::filesystem::path(name.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(name).toStdString());
+#endif
+}
+
+QString qStringFromPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(path.native());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
 }
 
 QString dialogTitle(const std::string& title) {
@@ -56,6 +73,7 @@ app::Answer QtHost::messageBox(const app::MessageRequest& request) {
     box.setWindowTitle(dialogTitle(request.title));
     box.setText(displayText(request.text));
     box.setTextFormat(Qt::PlainText);
+    if (!request.detail.empty()) box.setInformativeText(displayText(request.detail));
     switch (request.icon) {
         case app::MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
         case app::MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
@@ -72,10 +90,10 @@ app::Answer QtHost::messageBox(const app::MessageRequest& request) {
     return app::Answer::Ok;
 }
 
-std::optional<std::string> QtHost::fileDialog(const app::FileDialogRequest& request) {
+std::optional<std::filesystem::path> QtHost::fileDialog(const app::FileDialogRequest& request) {
     prepare();
     QFileDialog dialog(parent_, QString::fromStdString(request.title),
-                       QString::fromStdString(request.startFolder));
+                       qStringFromPath(request.startFolder));
     dialog.setNameFilters(nameFiltersOf(request.filter));
     if (request.kind == app::FileDialogKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -86,9 +104,9 @@ std::optional<std::string> QtHost::fileDialog(const app::FileDialogRequest& requ
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
-    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+    if (!request.fileName.empty()) dialog.selectFile(qStringFromPath(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
+    return pathFromQString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }
 
 std::string QtHost::inputBox(const std::string& prompt, const std::string& title) {

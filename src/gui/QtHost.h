@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <filesystem>
 #include <functional>
 
 #include "app/Host.h"
@@ -16,7 +17,7 @@ public:
     explicit QtHost(QWidget* parent = nullptr) : parent_(parent) {}
 
     app::Answer messageBox(const app::MessageRequest& request) override;
-    std::optional<std::string> fileDialog(const app::FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest& request) override;
     std::string inputBox(const std::string& prompt, const std::string& title) override;
     void openUrl(const std::string& target) override;
 
@@ -35,6 +36,12 @@ QStringList nameFiltersOf(const std::string& filter);
 
 // A text of the core for a Qt widget: UTF-8, CR LF (or a lone CR) as line break.
 QString displayText(const std::string& text);
+
+// The Qt side's one border between its file names and the core's locations. Qt
+// holds names as QString; on Linux that decodes the bytes, so a name that is not
+// UTF-8 cannot be expressed exactly there and the core finds its own folders.
+std::filesystem::path pathFromQString(const QString& name);
+QString qStringFromPath(const std::filesystem::path& path);
 
 // The dialog title, falling back to the program's own name.
 QString dialogTitle(const std::string& title);

@@ -48,7 +48,7 @@ public:
     std::int16_t PreviewPage = 0;
     std::int16_t PreviewLastPage = 0;
     std::int16_t PreviewLinkPage = 0;
-    std::int16_t PreviewPageStart = 0;
+    int PreviewPageStart = 0;  // a line index, so as wide as the list
     bool SkipPreviewScroll = false;
     std::string PreviewCommand;
 

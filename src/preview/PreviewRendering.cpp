@@ -67,7 +67,7 @@ void MenuPreview::RenderPreview() {
             continue;
         }
         if (found) {
-            PreviewPageStart = static_cast<std::int16_t>(i);
+            PreviewPageStart = static_cast<int>(i);
             fillPlaces(i);
             return;
         }

@@ -18,7 +18,7 @@ namespace {
 class SilentHost : public app::Host {
 public:
     app::Answer messageBox(const app::MessageRequest&) override { return app::Answer::No; }
-    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override { return std::nullopt; }
     std::string inputBox(const std::string&, const std::string&) override { return {}; }
     void openUrl(const std::string&) override {}
 };

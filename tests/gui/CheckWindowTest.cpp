@@ -26,7 +26,7 @@ public:
         ++messages;
         return request.buttons == app::MessageButtons::YesNo ? app::Answer::No : app::Answer::Ok;
     }
-    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override {
         return std::nullopt;
     }
     std::string inputBox(const std::string&, const std::string&) override { return {}; }

@@ -26,7 +26,7 @@ public:
     app::Answer messageBox(const app::MessageRequest& request) override {
         return request.buttons == app::MessageButtons::YesNo ? app::Answer::No : app::Answer::Ok;
     }
-    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override { return std::nullopt; }
     std::string inputBox(const std::string&, const std::string&) override { return inputAnswer; }
     void openUrl(const std::string& target) override { urls.push_back(target); }
 

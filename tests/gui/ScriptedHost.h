@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
@@ -16,7 +17,7 @@ public:
         messages.push_back(request);
         return request.buttons == app::MessageButtons::YesNo ? app::Answer::Yes : app::Answer::Ok;
     }
-    std::optional<std::string> fileDialog(const app::FileDialogRequest&) override {
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override {
         ++fileDialogs;
         return std::exchange(nextFileName, std::nullopt);
     }
@@ -26,7 +27,7 @@ public:
     std::vector<app::MessageRequest> messages;
     int fileDialogs = 0;
     // What the next open or save dialog returns; it is cancelled when empty.
-    std::optional<std::string> nextFileName;
+    std::optional<std::filesystem::path> nextFileName;
 };
 
 }  // namespace vostrel::guitest

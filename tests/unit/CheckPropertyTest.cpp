@@ -95,9 +95,9 @@ public:
         ++questions;
         return yes ? Answer::Yes : Answer::No;
     }
-    std::optional<std::string> fileDialog(const vostrel::app::FileDialogRequest& request) override {
+    std::optional<fs::path> fileDialog(const vostrel::app::FileDialogRequest& request) override {
         if (request.kind == vostrel::app::FileDialogKind::Save && savePath)
-            return savePath->string();
+            return *savePath;
         return std::nullopt;
     }
     std::string inputBox(const std::string&, const std::string&) override { return {}; }

@@ -112,4 +112,37 @@ TEST_F(MenuFilesTest, FailedSaveLeavesTheOldFileWholeAndTheMenuUnsaved) {
 }
 #endif
 
+// On Linux a name is bytes: a program folder and a menu whose names are not UTF-8 open,
+// save and keep their settings like any other; shown, the stray byte is U+FFFD, and the
+// settings file, which cannot name that folder, keeps its folder line.
+TEST_F(MenuFilesTest, NamesThatAreNotUtf8OpenSaveAndKeepTheirSettings) {
+    const fs::path program = folder / "caf\xE9";
+    fs::create_directories(program);
+    fs::copy_file(folder / "Zumzum.ini", program / "Zumzum.ini");
+    const fs::path menu = program / "m\xE9nu.mnu";
+    std::ofstream(menu, std::ios::binary) << "MENUITEM|TASK_ABOUT|\r\n";
+    ScriptedHost host(program);
+    frmWendax form(host, program);
+    form.Form_Load();
+    EXPECT_TRUE(form.language.english);  // the settings were found in that folder
+    host.queueDialog(menu.native());
+    form.mnuDLaden_Click();
+    ASSERT_EQ(form.cboMenu.entries(), std::vector<std::string>{"MENUITEM|TASK_ABOUT|"});
+    EXPECT_EQ(form.CurrentFilePath, menu);
+    EXPECT_NE(form.form.caption().find("caf\xEF\xBF\xBD/m\xEF\xBF\xBDnu.mnu"), std::string::npos);
+    EXPECT_EQ(form.cboWXIni.entry(3), "T.mnu-path=/nowhere");
+
+    form.imgWXMenu_Click(35);
+    host.queueDialog(menu.native());
+    host.queueAnswer(true);
+    EXPECT_EQ(form.FileSaveAs(), frmWendax::SaveResult::Saved);
+    form.Form_Unload();
+    std::ifstream saved(menu, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}).substr(0, 22), "MENUITEM|TASK_ABOUT|\r\n");
+    std::ifstream settings(program / "Zumzum.ini", std::ios::binary);
+    EXPECT_NE(std::string(std::istreambuf_iterator<char>(settings), {}).find("T.mnu-path=/nowhere\r\n"),
+              std::string::npos);
+    EXPECT_EQ(host.messages().size(), 1U) << host.messages().dump();  // only "overwrite?"
+}
+
 }  // namespace

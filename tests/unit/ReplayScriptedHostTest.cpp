@@ -49,7 +49,7 @@ TEST(ReplayScriptedHost, DialogsResolveAgainstTheProgramFolderAndLogTheScenarioP
     host.queueDialog(std::nullopt);
     struct Case {
         FileDialogKind kind;
-        std::optional<std::string> returned;
+        std::optional<std::filesystem::path> returned;
         nlohmann::json logged;
     };
     const Case cases[] = {

@@ -4,6 +4,7 @@
 
 #include "check/MenuCheck.h"
 #include "cli/menu/PagePreview.h"
+#include "files/Paths.h"
 #include "files/TextFile.h"
 #include "files/Windows1252.h"
 
@@ -21,11 +22,22 @@ std::string_view pick(check::Language language, std::string_view de, std::string
     return en;
 }
 
-void reportUnreadable(const std::string& file, check::Language language, std::ostream& err) {
+void reportUnreadable(const std::string& file, const files::ReadFailure& failure,
+                      check::Language language, std::ostream& err) {
     err << file << ": "
         << pick(language, "Datei kann nicht gelesen werden", "cannot read the file",
-                "impossible de lire le fichier")
-        << '\n';
+                "impossible de lire le fichier");
+    switch (failure.kind) {
+        case files::ReadFailure::Kind::System: err << " (" << failure.reason << ')'; break;
+        case files::ReadFailure::Kind::NotAFile:
+            err << pick(language, " (keine gewöhnliche Datei)", " (not a regular file)",
+                        " (pas un fichier ordinaire)");
+            break;
+        case files::ReadFailure::Kind::TooLarge:
+            err << pick(language, " (größer als 1 GiB)", " (larger than 1 GiB)", " (plus de 1 Gio)");
+            break;
+    }
+    err << '\n';
 }
 
 // The lines the editor would open from these bytes.
@@ -60,9 +72,10 @@ int runCheck(const std::vector<std::string>& files, check::Language language, bo
     bool errors = false;
     auto array = nlohmann::json::array();
     for (const auto& file : files) {
-        const auto bytes = files::readFileBytes(file);
+        files::ReadFailure failure;
+        const auto bytes = files::readFileBytes(files::pathFromUtf8(file), &failure);
         if (!bytes) {
-            reportUnreadable(file, language, err);
+            reportUnreadable(file, failure, language, err);
             unreadable = true;
             continue;
         }
@@ -72,7 +85,7 @@ int runCheck(const std::vector<std::string>& files, check::Language language, bo
             const auto& message = finding.message.in(language);
             if (json) {
                 // Severity stays English here: it is a value for programs, not a word for people.
-                array.push_back({{"file", file},
+                array.push_back({{"file", files::validUtf8(file)},
                                  {"line", finding.line},
                                  {"severity", check::severityWord(finding.severity, check::Language::English)},
                                  {"rule", finding.rule},
@@ -91,9 +104,10 @@ int runCheck(const std::vector<std::string>& files, check::Language language, bo
 
 int runShow(const std::string& file, std::optional<int> page, check::Language language,
             std::ostream& out, std::ostream& err) {
-    const auto bytes = files::readFileBytes(file);
+    files::ReadFailure failure;
+    const auto bytes = files::readFileBytes(files::pathFromUtf8(file), &failure);
     if (!bytes) {
-        reportUnreadable(file, language, err);
+        reportUnreadable(file, failure, language, err);
         return kUnreadable;
     }
     const auto lines = menuLines(*bytes);

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/replay/StateDump.h"
+#include "files/Paths.h"
 
 namespace vostrel::cli {
 
@@ -72,7 +73,7 @@ void Replayer::run(const std::vector<Step>& steps) {
 }
 
 std::filesystem::path Replayer::resolve(const std::string& path) const {
-    const std::filesystem::path p(path);
+    const auto p = files::pathFromUtf8(path);
     return p.is_absolute() ? p : programFolder_ / p;
 }
 
@@ -216,7 +217,7 @@ void Replayer::writeFile(const Step& step) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) throw ScenarioError(step.line, "file: cannot write " + path.string());
+    if (!out) throw ScenarioError(step.line, "file: cannot write " + files::pathToText(path));
 }
 
 namespace {

@@ -1,6 +1,8 @@
 // Queued answers in, logs out: the scenario's stand-in for the user at the dialogs.
 #include "cli/replay/ScriptedHost.h"
 
+#include "files/Paths.h"
+
 namespace vostrel::cli {
 
 namespace {
@@ -53,10 +55,12 @@ app::Answer ScriptedHost::messageBox(const app::MessageRequest& request) {
         {"text", request.text},
         {"answer", answerName},
     });
+    // Only a message with an informative text has the key, so that older expectations hold.
+    if (!request.detail.empty()) messages_.back()["detail"] = request.detail;
     return answer;
 }
 
-std::optional<std::string> ScriptedHost::fileDialog(const app::FileDialogRequest& request) {
+std::optional<std::filesystem::path> ScriptedHost::fileDialog(const app::FileDialogRequest& request) {
     std::optional<std::string> chosen;
     if (!dialogResults_.empty()) {
         chosen = std::move(dialogResults_.front());
@@ -68,12 +72,12 @@ std::optional<std::string> ScriptedHost::fileDialog(const app::FileDialogRequest
         {"kind", request.kind == app::FileDialogKind::Save ? "save" : "open"},
         {"title", request.title},
         {"filter", request.filter},
-        {"fileName", request.fileName},
+        {"fileName", files::pathToText(request.fileName)},
         {"result", chosen ? nlohmann::json(*chosen) : nlohmann::json(nullptr)},
     });
     if (!chosen) return std::nullopt;
-    const std::filesystem::path path(*chosen);
-    return (path.is_absolute() ? path : programFolder_ / path).string();
+    const auto path = files::pathFromUtf8(*chosen);
+    return path.is_absolute() ? path : programFolder_ / path;
 }
 
 std::string ScriptedHost::inputBox(const std::string&, const std::string&) {

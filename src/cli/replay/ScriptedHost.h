@@ -35,7 +35,7 @@ public:
     const nlohmann::json& shell() const { return shell_; }
 
     app::Answer messageBox(const app::MessageRequest& request) override;
-    std::optional<std::string> fileDialog(const app::FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest& request) override;
     std::string inputBox(const std::string& prompt, const std::string& title) override;
     void openUrl(const std::string& target) override;
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "files/Paths.h"
+
 namespace vostrel::cli {
 
 namespace {
@@ -67,11 +69,11 @@ json vars(const app::frmWendax& form) {
             {"PreviewPageStart", p.PreviewPageStart},
             {"SkipPreviewScroll", p.SkipPreviewScroll},
             {"PreviewCommand", p.PreviewCommand},
-            {"ProgramFolder", form.ProgramFolder},
+            {"ProgramFolder", files::pathToText(form.ProgramFolder)},
             {"VersionText", form.VersionText},
-            {"MenuFolder", form.MenuFolder},
-            {"MenuRelativeName", form.MenuRelativeName},
-            {"CurrentFilePath", form.CurrentFilePath}};
+            {"MenuFolder", files::pathToText(form.MenuFolder)},
+            {"MenuRelativeName", files::pathToText(form.MenuRelativeName)},
+            {"CurrentFilePath", files::pathToText(form.CurrentFilePath)}};
 }
 
 json menus(const app::frmWendax& form) {
