@@ -212,7 +212,7 @@ private:
     std::string readFailureText(const files::ReadFailure& failure) const;
     void markUsedCommands();
     void scanPageNumbers();
-    std::string lastDialogFileName_;
+    std::filesystem::path lastDialogFileName_;
     void wireChangeHandlers();
     void applySettingsLines();
     std::string settingsValue(int line) const;

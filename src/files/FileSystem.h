@@ -36,5 +36,8 @@ private:
 
 // The operating system's own words for its last error.
 std::string lastSystemError();
+// The operating system's own words for one of its error codes (errno on POSIX systems, a
+// system error code on Windows).
+std::string systemErrorText(int code);
 
 }  // namespace vostrel::files

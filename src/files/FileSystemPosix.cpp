@@ -14,7 +14,9 @@
 
 namespace vostrel::files {
 
-std::string lastSystemError() { return std::generic_category().message(errno); }
+std::string systemErrorText(int code) { return std::generic_category().message(code); }
+
+std::string lastSystemError() { return systemErrorText(errno); }
 
 ReadableFile::~ReadableFile() {
     if (handle_ >= 0) ::close(static_cast<int>(handle_));

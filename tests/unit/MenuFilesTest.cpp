@@ -13,12 +13,14 @@
 
 #include "app/frmWendax.h"
 #include "cli/replay/ScriptedHost.h"
+#include "files/Paths.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using vostrel::app::frmWendax;
 using vostrel::cli::ScriptedHost;
+namespace files = vostrel::files;
 
 class MenuFilesTest : public ::testing::Test {
 protected:
@@ -49,7 +51,8 @@ TEST_F(MenuFilesTest, ConfirmedSaveRemembersTheProgramFolderAndShowsThePathTail)
     host.queueDialog(chosen);
     EXPECT_EQ(form.FileSaveAs(), frmWendax::SaveResult::Saved);
 
-    EXPECT_EQ(host.dialogs().at(0).at("fileName"), "/nowhere/Wendax.mnu");
+    EXPECT_EQ(host.dialogs().at(0).at("fileName"),
+              files::pathToText(files::pathFromUtf8("/nowhere") / "Wendax.mnu"));
     EXPECT_EQ(form.MenuFolder, folder.string());
     EXPECT_EQ(form.cboWXIni.entry(3), "T.mnu-path=" + folder.string());
     EXPECT_EQ(form.CurrentFilePath, chosen);
@@ -112,6 +115,7 @@ TEST_F(MenuFilesTest, FailedSaveLeavesTheOldFileWholeAndTheMenuUnsaved) {
 }
 #endif
 
+#ifndef _WIN32
 // On Linux a name is bytes: a program folder and a menu whose names are not UTF-8 open,
 // save and keep their settings like any other; shown, the stray byte is U+FFFD, and the
 // settings file, which cannot name that folder, keeps its folder line.
@@ -144,5 +148,6 @@ TEST_F(MenuFilesTest, NamesThatAreNotUtf8OpenSaveAndKeepTheirSettings) {
               std::string::npos);
     EXPECT_EQ(host.messages().size(), 1U) << host.messages().dump();  // only "overwrite?"
 }
+#endif
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 
+#include "cli/replay/SystemReasons.h"
 #include "files/Windows1252.h"
 
 namespace vostrel::cli {
@@ -262,6 +263,7 @@ std::vector<Step> parseScenario(std::string_view source) {
             } catch (const nlohmann::json::parse_error& e) {
                 reader.fail(step.verb + ": bad JSON: " + std::string(e.what()));
             }
+            step.expected = withSystemReasons(std::move(step.expected), number);
         } else {
             while (!reader.atEnd()) step.words.push_back(reader.next());
             if (step.words.size() < arity->least) reader.fail(step.verb + ": missing argument");
