@@ -14,6 +14,7 @@
 #include "app/frmWendax.h"
 #include "cli/replay/ScriptedHost.h"
 #include "files/Paths.h"
+#include "files/Windows1252.h"
 
 namespace {
 
@@ -114,6 +115,44 @@ TEST_F(MenuFilesTest, FailedSaveLeavesTheOldFileWholeAndTheMenuUnsaved) {
     EXPECT_EQ(files, 2);  // Zumzum.ini and keep.mnu
 }
 #endif
+
+// A program folder and menus named with umlauts, other scripts and blanks, as on a Windows
+// PC of "C:\Users\Jürgen": the settings are read there and written back, the menu opens and
+// saves byte for byte, and the settings name the folder when Windows-1252 can hold its name.
+TEST_F(MenuFilesTest, FoldersAndMenusNamedWithAccentsAndBlanksOpenSaveAndKeepSettings) {
+    struct Case {
+        const char* folder;        // UTF-8
+        const char* settingsLine;  // T.mnu-path afterwards, as UTF-8 (empty: the folder's name)
+    };
+    const Case cases[] = {{"J\xC3\xBCrgen \xC3\xA4", ""}, {"Ji\xC5\x99\xC3\xAD \xC5\x99", "T.mnu-path=/nowhere"}};
+    const std::string menuBytes = "MENUITEM|TASK_ABOUT|\xDC\r\n";  // Ü in Windows-1252
+    for (const auto& c : cases) {
+        const fs::path program = folder / files::pathFromUtf8(c.folder);
+        fs::create_directories(program);
+        fs::copy_file(folder / "Zumzum.ini", program / "Zumzum.ini");
+        const fs::path menu = program / files::pathFromUtf8("Men\xC3\xBC \xC5\x99.mnu");
+        std::ofstream(menu, std::ios::binary) << menuBytes;
+        ScriptedHost host(program);
+        frmWendax form(host, program);
+        form.Form_Load();
+        EXPECT_TRUE(form.language.english) << c.folder;  // the settings were found there
+        host.queueDialog(files::pathToText(menu));
+        form.mnuDLaden_Click();
+        EXPECT_EQ(form.cboMenu.entries(), std::vector<std::string>{"MENUITEM|TASK_ABOUT|\xC3\x9C"});
+        host.queueDialog(files::pathToText(menu));
+        host.queueAnswer(true);
+        form.MenuChanged = true;
+        EXPECT_EQ(form.FileSaveAs(), frmWendax::SaveResult::Saved) << c.folder;
+        form.Form_Unload();
+
+        std::ifstream saved(menu, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), menuBytes) << c.folder;
+        const std::string line = *c.settingsLine ? c.settingsLine : "T.mnu-path=" + files::pathToText(program);
+        std::ifstream settings(program / "Zumzum.ini", std::ios::binary);
+        EXPECT_NE(std::string(std::istreambuf_iterator<char>(settings), {}).find(*files::encodeWindows1252(line) + "\r\n"),
+                  std::string::npos) << line;
+    }
+}
 
 #ifndef _WIN32
 // On Linux a name is bytes: a program folder and a menu whose names are not UTF-8 open,
