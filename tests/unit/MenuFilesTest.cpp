@@ -4,17 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
-
 #include <random>
-#ifndef _WIN32
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 #include "app/frmWendax.h"
 #include "cli/replay/ScriptedHost.h"
 #include "files/Paths.h"
 #include "files/Windows1252.h"
+#include "FullDisk.h"
 
 namespace {
 
@@ -80,7 +76,6 @@ TEST_F(MenuFilesTest, OpenSetsTheRelativeNameThatTheNextSaveProposes) {
     EXPECT_EQ(host.dialogs().at(1).at("fileName"), (folder / "sub.mnu").string());
 }
 
-#ifndef _WIN32
 TEST_F(MenuFilesTest, FailedSaveLeavesTheOldFileWholeAndTheMenuUnsaved) {
     const fs::path target = folder / "keep.mnu";
     std::ofstream(target, std::ios::binary) << "OLD\r\n";
@@ -90,18 +85,14 @@ TEST_F(MenuFilesTest, FailedSaveLeavesTheOldFileWholeAndTheMenuUnsaved) {
     form.cmdWXButton_Click(3);
     form.imgWXMenu_Click(35);
     const std::string captionBefore = form.form.caption();
-    // A file-size limit makes the write fail part-way, as a full disk would,
-    // and does so for root too.
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 16;
-    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    // The write fails part-way, as on a full disk.
     host.queueDialog(target.string());
     host.queueAnswer(true);
-    const auto result = form.FileSaveAs();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
+    const auto result = [&] {
+        const vostrel::testing::FullDisk full(16);
+        EXPECT_TRUE(full.active());
+        return form.FileSaveAs();
+    }();
 
     EXPECT_EQ(result, frmWendax::SaveResult::Failed);
     std::ifstream in(target, std::ios::binary);
@@ -114,7 +105,6 @@ TEST_F(MenuFilesTest, FailedSaveLeavesTheOldFileWholeAndTheMenuUnsaved) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++files;
     EXPECT_EQ(files, 2);  // Zumzum.ini and keep.mnu
 }
-#endif
 
 // A program folder and menus named with umlauts, other scripts and blanks, as on a Windows
 // PC of "C:\Users\Jürgen": the settings are read there and written back, the menu opens and
