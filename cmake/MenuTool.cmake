@@ -107,6 +107,25 @@ if(VOSTREL_BUILD_TESTS)
     vostrel_menu_output_test(show_missing_page 1 empty.txt show --page 9 example_de.mnu)
     vostrel_menu_output_test(bad_language 2 empty.txt check --lang it example_de.mnu)
 
+    # A menu named with "ä", "ř" and blanks in a folder named so, given by its absolute path:
+    # the name arrives whole (on Windows through the wide main, and a leading "/" is no
+    # option there) and comes back in UTF-8, as text and as JSON.
+    set(_named "${CMAKE_CURRENT_BINARY_DIR}/Menüs ä ř/hand edited ř.mnu")
+    configure_file(${_check}/hand_edited.mnu ${_named} COPYONLY)
+    foreach(expected hand_edited.check.en.txt hand_edited.check.fr.json)
+        file(READ ${_check}/${expected} _output)
+        string(REPLACE "hand_edited.mnu" "${_named}" _output "${_output}")
+        file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/named.${expected}" "${_output}")
+    endforeach()
+    add_test(NAME menu_tool.output.check_named_with_accents
+        COMMAND ${CMAKE_COMMAND} "-DTOOL=${_tool}" "-DARGS=check;${_named}" -DCRLF=${_crlf}
+            -DEXPECTED=${CMAKE_CURRENT_BINARY_DIR}/named.hand_edited.check.en.txt -DEXIT=1
+            -P ${CMAKE_CURRENT_LIST_FILE})
+    add_test(NAME menu_tool.output.check_named_with_accents_json
+        COMMAND ${CMAKE_COMMAND} "-DTOOL=${_tool}" "-DARGS=check;--json;--lang;fr;${_named}"
+            -DCRLF=${_crlf} -DEXPECTED=${CMAKE_CURRENT_BINARY_DIR}/named.hand_edited.check.fr.json
+            -DEXIT=1 -P ${CMAKE_CURRENT_LIST_FILE})
+
     # tests/check/rules holds one faulty menu per rule, named after the rule and otherwise
     # correct: the check must report that rule and no other, and fail the file unless the rule
     # only warns. (A unit test sees to it that every rule has its menu.)
