@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <chrono>
-#include <random>
 #include <string>
 #include <thread>
 
@@ -75,15 +74,6 @@ long long ReadableFile::read(char* buffer, std::size_t size) {
 }
 
 namespace {
-
-// A short name beside the target, so that a target of the longest name still has room.
-std::filesystem::path temporaryName(const std::filesystem::path& folder) {
-    static thread_local std::mt19937 random{std::random_device{}()};
-    constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string name = "~vostrel-";
-    for (int i = 0; i < 8; ++i) name += kDigits[random() % 36];
-    return folder / name;
-}
 
 // The temporary file, created exclusively: an existing file of that name is never opened.
 HANDLE createTemporary(const std::filesystem::path& folder, std::filesystem::path& named) {
