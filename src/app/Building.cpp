@@ -9,6 +9,13 @@ namespace {
 
 constexpr controls::Wording kMainTitle{"Hauptmenü", "Main-Menu", "Menu principal"};
 constexpr controls::Wording kSettingsTitle{"Einstellungen", "Settings", "Menu préférences"};
+constexpr controls::Wording kLockedNote{
+    "Button gesperrt: der Befehl steht schon im Menü (Extras > Button Sperren schaltet die Sperre aus).",
+    "Button locked: the command is already in the menu (Extras > Lock Button turns the lock off).",
+    "Bouton figé : la commande est déjà dans le menu (Extras > Figer Bouton lève le blocage)."};
+constexpr controls::Wording kCaptionNote{"Klicken Sie auf das Bild über der Beschriftung, um den Befehl einzufügen.",
+                                         "Click the picture above the caption to add the command.",
+                                         "Cliquez sur l'image au-dessus du libellé pour ajouter la commande."};
 
 }  // namespace
 
@@ -19,6 +26,14 @@ bool frmWendax::blockTitleIsMain() const {
 
 void frmWendax::showWarning(const std::string& text) {
     host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, kApplicationTitle, text});
+}
+
+void frmWendax::notePassing(const controls::Wording& wording) {
+    // Before a language is chosen the captions are German, and so is the note.
+    std::string text{wording.german};
+    language.pick(text, wording.german, wording.english, wording.french);
+    passingNote.text = std::move(text);
+    ++passingNote.count;
 }
 
 void frmWendax::clearPlacesFrom(int place) {
@@ -41,10 +56,15 @@ void frmWendax::syncLineScrollBar() {
 
 void frmWendax::imgWXMenu_Click(int index) {
     if (index < 1 || index > catalogue::kCommandCount) return;
+    // The click and every line its nested clicks add, an auto-run question
+    // answered inside it included, are one step.
+    const StepScope step(*this, StepKind::Edit);
     const auto& caption = field.lblWXMenu[index].backColour();
     const bool used = caption == controls::kLightYellow || caption == controls::kLightPink;
-    if (mnuEButtonSperren.checked() && used && index != kNextPageButton && index != kMenuEndButton)
+    if (mnuEButtonSperren.checked() && used && index != kNextPageButton && index != kMenuEndButton) {
+        notePassing(kLockedNote);
         return;
+    }
     const std::string command = field.imgWXMenu[index].tooltip();
     if (command == "page") {
         AddNextPage();
@@ -56,7 +76,10 @@ void frmWendax::imgWXMenu_Click(int index) {
     FinalUpdates(index);
 }
 
-void frmWendax::lblWXMenu_Click(int) {}
+// A caption adds nothing by itself; the note points to the picture that does.
+void frmWendax::lblWXMenu_Click(int index) {
+    if (index >= 1 && index <= catalogue::kCommandCount) notePassing(kCaptionNote);
+}
 
 frmWendax::Accepted frmWendax::AddCommand(const std::string& command) {
     clearPlacesFrom(PageButtonCount);

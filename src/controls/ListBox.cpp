@@ -1,6 +1,7 @@
 #include "controls/ListBox.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace vostrel::controls {
 
@@ -10,6 +11,7 @@ void ListBox::insert(int index, std::string text) {
     if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
     keys_.insert(keys_.begin() + index, keyOf(text));
     entries_.insert(entries_.begin() + index, std::move(text));
+    if (sink_) sink_->inserted(index);
     // The current entry stays the same line of text, as in the toolkit.
     const bool shifted = listIndex_ >= index;
     if (shifted) ++listIndex_;
@@ -19,7 +21,9 @@ void ListBox::insert(int index, std::string text) {
 
 void ListBox::remove(int index) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
+    std::string removed = std::move(entries_[static_cast<std::size_t>(index)]);
     entries_.erase(entries_.begin() + index);
+    if (sink_) sink_->removed(index, std::move(removed));
     keys_.erase(keys_.begin() + index);
     const bool moved = listIndex_ >= index;
     if (listIndex_ == index) {
@@ -36,11 +40,13 @@ void ListBox::replace(int index, std::string text) {
     auto& slot = entries_[static_cast<std::size_t>(index)];
     if (slot == text) return;
     keys_[static_cast<std::size_t>(index)] = keyOf(text);
-    slot = std::move(text);
+    std::string previous = std::exchange(slot, std::move(text));
+    if (sink_) sink_->replaced(index, std::move(previous));
     if (auto* o = observer()) o->listChanged(*this, index);
 }
 
 void ListBox::clear() {
+    if (sink_ && !entries_.empty()) sink_->replacedAll(std::exchange(entries_, {}));
     entries_.clear();
     keys_.clear();
     listIndex_ = -1;
@@ -50,7 +56,8 @@ void ListBox::clear() {
 }
 
 void ListBox::assignAll(std::vector<std::string> entries) {
-    entries_ = std::move(entries);
+    std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
+    if (sink_) sink_->replacedAll(std::move(previous));
     keys_.resize(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) keys_[i] = keyOf(entries_[i]);
     listIndex_ = -1;
@@ -70,6 +77,18 @@ void ListBox::setListIndex(int index) {
     if (index >= 0) text_ = entries_[static_cast<std::size_t>(index)];
     notifyChanged();
     if (onClick) onClick();
+}
+
+}  // namespace vostrel::controls
+
+namespace vostrel::controls {
+
+void ListBox::restoreSelection(int index, std::string text) {
+    if (index < -1 || index >= count()) throw std::out_of_range("ListBox::restoreSelection");
+    if (listIndex_ == index && text_ == text) return;
+    listIndex_ = index;
+    text_ = std::move(text);
+    notifyChanged();
 }
 
 }  // namespace vostrel::controls

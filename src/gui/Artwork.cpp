@@ -625,7 +625,10 @@ class DrawnIconEngine : public QIconEngine {
 public:
     using Draw = std::function<QPixmap(int pixels)>;
 
-    DrawnIconEngine(Draw draw, QList<int> listedSizes) : draw_(std::move(draw)), listed_(std::move(listedSizes)) {}
+    // With `fadeWhenDisabled` the disabled look is the picture itself, faded, instead of the
+    // toolkit's grey: a flag turned grey is no longer a flag.
+    DrawnIconEngine(Draw draw, QList<int> listedSizes, bool fadeWhenDisabled = false)
+        : draw_(std::move(draw)), listed_(std::move(listedSizes)), fadeWhenDisabled_(fadeWhenDisabled) {}
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         const int pixels = std::max(size.width(), size.height());
@@ -635,6 +638,7 @@ public:
             drawn_.addPixmap(draw_(pixels));
             drawnSizes_.append(pixels);
         }
+        if (mode == QIcon::Disabled && fadeWhenDisabled_) return faded(drawn_.pixmap(QSize(pixels, pixels)));
         // The pixmap engine behind `drawn_` derives the disabled and selected looks.
         return drawn_.pixmap(QSize(pixels, pixels), mode, state);
     }
@@ -664,14 +668,25 @@ public:
     QString key() const override { return QStringLiteral("vostrel.drawn"); }
 
 private:
+    static QPixmap faded(const QPixmap& picture) {
+        QPixmap result(picture.size());
+        result.setDevicePixelRatio(picture.devicePixelRatio());
+        result.fill(Qt::transparent);
+        QPainter painter(&result);
+        painter.setOpacity(0.6);
+        painter.drawPixmap(0, 0, picture);
+        return result;
+    }
+
     Draw draw_;
     QList<int> listed_;
+    bool fadeWhenDisabled_ = false;
     QIcon drawn_;
     QList<int> drawnSizes_;
 };
 
-QIcon drawnIcon(DrawnIconEngine::Draw draw, QList<int> listedSizes) {
-    return QIcon(new DrawnIconEngine(std::move(draw), std::move(listedSizes)));
+QIcon drawnIcon(DrawnIconEngine::Draw draw, QList<int> listedSizes, bool fadeWhenDisabled = false) {
+    return QIcon(new DrawnIconEngine(std::move(draw), std::move(listedSizes), fadeWhenDisabled));
 }
 }  // namespace
 
@@ -715,7 +730,7 @@ QIcon flagIcon(FlagLanguage language) {
     auto found = s.flags.constFind(key);
     if (found != s.flags.constEnd())
         return *found;
-    const QIcon icon = drawnIcon([language](int pixels) { return flagPixmap(language, pixels); }, {16, 24, 32, 48, 64});
+    const QIcon icon = drawnIcon([language](int pixels) { return flagPixmap(language, pixels); }, {16, 24, 32, 48, 64}, true);
     s.flags.insert(key, icon);
     return icon;
 }

@@ -37,4 +37,20 @@ int firstFocusableButton(int page, const CanFocus& canFocus) {
     return 0;
 }
 
+int placeNeighbour(int place, int columns, int count, GridStep step, const CanFocus& canFocus) {
+    if (place < 0 || place >= count || columns <= 0) return place;
+    const int rows = (count + columns - 1) / columns;
+    int row = place / columns;
+    int column = place % columns;
+    const int rowStep = step == GridStep::Up ? -1 : step == GridStep::Down ? 1 : 0;
+    const int columnStep = step == GridStep::Left ? -1 : step == GridStep::Right ? 1 : 0;
+    for (;;) {
+        row += rowStep;
+        column += columnStep;
+        if (row < 0 || row >= rows || column < 0 || column >= columns) return place;
+        const int candidate = row * columns + column;
+        if (candidate < count && canFocus(candidate)) return candidate;
+    }
+}
+
 }  // namespace vostrel::gui

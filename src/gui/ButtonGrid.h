@@ -30,4 +30,9 @@ std::vector<int> buttonsInReadingOrder(int page);
 // The first button of `page` in reading order that can take the focus; 0 when none can.
 int firstFocusableButton(int page, const CanFocus& canFocus);
 
+// The same walk over the places of the preview, `count` places filled row by
+// row into `columns` columns: the nearest place that way that can take the
+// focus, or `place` itself at the edge.
+int placeNeighbour(int place, int columns, int count, GridStep step, const CanFocus& canFocus);
+
 }  // namespace vostrel::gui

@@ -106,7 +106,7 @@ int linesThatFit(const QFont& font, int height, int maxLines) {
 FittedCaption fitCaption(const QString& text, const QFont& font, const QSize& box, int maxLines) {
     const qreal width = box.width();
     const qreal largest = font.pointSizeF() > 0 ? font.pointSizeF() : 8.0;
-    const qreal smallest = std::min(largest, kSmallestCaptionPointSize);
+    const qreal smallest = largest * kSmallestCaptionShare;
     QFont candidate = font;
     // Half-point steps down from the label's own size, each size first in the
     // font's own width and then semi-condensed: a narrower face of the same
@@ -135,10 +135,16 @@ FittedCaption fitCaption(const QString& text, const QFont& font, const QSize& bo
     return {candidate, lines, true};
 }
 
+int CaptionLabel::coveredTop() const {
+    if (!cover_ || cover_->isHidden() || cover_->parentWidget() != parentWidget()) return 0;
+    return std::clamp(cover_->geometry().bottom() + 1 - y(), 0, height());
+}
+
 const FittedCaption& CaptionLabel::fitted() {
-    if (!valid_ || fittedText_ != text() || fittedSize_ != size() || fittedFont_ != font()) {
+    const QSize strip = size() - QSize(0, coveredTop());
+    if (!valid_ || fittedText_ != text() || fittedSize_ != strip || fittedFont_ != font()) {
         fittedText_ = text();
-        fittedSize_ = size();
+        fittedSize_ = strip;
         fittedFont_ = font();
         // A pixel left and right keeps neighbouring captions from running into each other.
         fitted_ = fitCaption(fittedText_, fittedFont_, fittedSize_ - QSize(2 * kCaptionSideMargin, 0));
@@ -154,7 +160,7 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(caption.font);
     const qreal lineHeight = QFontMetricsF(caption.font).lineSpacing();
-    qreal top = 0;
+    qreal top = coveredTop();
     for (const QString& line : caption.lines) {
         const QRect row(0, static_cast<int>(std::round(top)), width(), static_cast<int>(std::ceil(lineHeight)));
         style()->drawItemText(&painter, row, Qt::AlignHCenter | Qt::AlignTop, palette(), isEnabled(), line,

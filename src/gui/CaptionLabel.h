@@ -16,9 +16,11 @@ struct FittedCaption {
     bool elided = false;  // the text did not fit even in the smallest font
 };
 
-// The smallest size a caption shrinks to (8 pixels at 96 dpi); below it the
-// letters of the system fonts run together.
-inline constexpr qreal kSmallestCaptionPointSize = 6.0;
+// The smallest size a caption shrinks to, as a share of its own size: one
+// half point below the captions' 7.5 points at the start size. Smaller type
+// is hard to read at a glance; a caption that does not fit at this size is
+// cut with an ellipsis instead (its accessible description keeps it whole).
+inline constexpr qreal kSmallestCaptionShare = 7.0 / 7.5;
 
 // Sets `text` into a strip of `box` pixels, at most `maxLines` lines and no
 // more than the strip's height holds. Lines break at blanks and after hyphens
@@ -42,10 +44,18 @@ public:
     // The layout as painted at the label's current size and font.
     const FittedCaption& fitted();
 
+    // The picture above the caption, whose tile overlaps the caption's top by
+    // a few pixels in the layout: the picture is drawn over the caption, so its
+    // frame stays whole, and the text starts below it.
+    void setCoveredBy(QWidget* picture) { cover_ = picture; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int coveredTop() const;
+
+    QWidget* cover_ = nullptr;
     FittedCaption fitted_;
     QString fittedText_;
     QSize fittedSize_;

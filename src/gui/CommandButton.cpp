@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "gui/Artwork.h"
 
@@ -66,13 +68,19 @@ void CommandButton::setPictureIndex(int buttonIndex) {
 void CommandButton::drawPictureIfShown() {
     if (pictureIndex_ == 0 || drawnIndex_ == pictureIndex_ || !isVisible()) return;
     const qreal ratio = devicePixelRatioF();
-    QPixmap picture = commandPicture(pictureIndex_, ratio);
+    // A zoomed window draws the tile larger, in half steps so that resizing
+    // by hand does not fill the picture cache with every size on the way.
+    const qreal grow = std::min(width() / static_cast<qreal>(kCommandPictureWidth),
+                                height() / static_cast<qreal>(kCommandPictureHeight));
+    const qreal drawnAt = grow > 1.0 ? std::ceil(grow * 2.0) / 2.0 : 1.0;
+    QPixmap picture = commandPicture(pictureIndex_, ratio * drawnAt);
+    picture.setDevicePixelRatio(ratio);
     if (picture.isNull()) {
         clear();
         drawnIndex_ = 0;
         return;
     }
-    // A place smaller than the 80 x 50 tile shows it scaled down.
+    // A place smaller than the tile shows it scaled down.
     const QSize logical = picture.deviceIndependentSize().toSize();
     if (logical.width() > width() || logical.height() > height()) {
         picture = picture.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -55,6 +55,17 @@ void applyBackColour(QWidget* widget, const controls::Colour& colour) {
     widget->setAutoFillBackground(true);
 }
 
+void useSystemColours(QWidget* widget) {
+    QPalette palette = QApplication::palette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setBrush(g, r, palette.brush(g, r));
+        }
+    widget->setPalette(palette);
+}
+
 namespace {
 int scrollSign(const controls::ScrollBar& model) { return model.min() <= model.max() ? 1 : -1; }
 }  // namespace

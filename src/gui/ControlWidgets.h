@@ -30,6 +30,10 @@ QString spokenCaption(const QString& caption);
 // text colour that stays readable on it.
 void applyBackColour(QWidget* widget, const controls::Colour& colour);
 
+// Gives the widget the system's colours for good: a palette copied from the
+// application would still follow its parent's colours role by role.
+void useSystemColours(QWidget* widget);
+
 // Scroll bars of the core allow min > max (the top or left end is always min);
 // QScrollBar does not, so such a bar is shown negated.
 void applyScrollBar(QScrollBar* widget, const controls::ScrollBar& model);

@@ -1,5 +1,6 @@
 #include "gui/InfoWindow.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,8 +55,11 @@ InfoWindow::InfoWindow() : SecondaryWindow(QStringLiteral("frmWXInfo")) {
     title_->setObjectName(QStringLiteral("lblInfo_0"));
     title_->setTextFormat(Qt::PlainText);
     title_->setAlignment(Qt::AlignCenter);
-    QFont titleFont(QStringLiteral("Times New Roman"), 14, QFont::Bold);
-    titleFont.setStyleHint(QFont::Serif);  // a serif face where Times New Roman is missing
+    // The window's own family, larger and bold: every window of the program
+    // speaks with one typeface.
+    QFont titleFont = font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    titleFont.setBold(true);
     title_->setFont(titleFont);
     auto* headLayout = new QHBoxLayout(head);
     headLayout->addWidget(icon);
@@ -93,6 +97,12 @@ InfoWindow::InfoWindow() : SecondaryWindow(QStringLiteral("frmWXInfo")) {
     layout->addWidget(terms);
     layout->addWidget(contact);
     layout->addStretch(1);
+    // A window without a title bar button of its own (or a user who looks for
+    // one inside) still has a plain way out.
+    auto* closeBox = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    closeBox->setObjectName(QStringLiteral("cmdClose"));
+    connect(closeBox, &QDialogButtonBox::rejected, this, &QWidget::close);
+    layout->addWidget(closeBox);
 
     connect(mail_, &QPushButton::clicked, this, [this] {
         if (onMail) onMail();

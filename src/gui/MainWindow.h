@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -13,8 +14,13 @@
 #include "app/frmWendax.h"
 #include "controls/Control.h"
 #include "gui/ButtonGrid.h"
+#include "gui/QtTranslations.h"
+#include "gui/RovingTabStop.h"
+#include "gui/Zoom.h"
 
 class QAction;
+class QThreadPool;
+class QTimer;
 class QLineEdit;
 class QListView;
 class QScrollBar;
@@ -57,12 +63,24 @@ public:
     QWidget* textWindow() const;
     QWidget* infoWindow() const;
     QWidget* checkWindow() const;
+    // The language of Qt's own texts: "de", "fr", or "" for English.
+    const QString& qtLanguage() const { return qtTranslations_.installed(); }
+
+    // A termination signal arrived: the core ends at once, then this runs; by
+    // default it ends the process without waiting for any open box.
+    std::function<void()> exitProcess = [] { std::_Exit(0); };
+
+    // The factor by which the layout is zoomed to fill the window (1 at the start size).
+    qreal zoomFactor() const { return zoom_.factor(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void endBySignal();
+    void writeRecoveryFile();
+
     // ControlObserver: only note what changed; the widgets follow in syncChanges.
     void controlChanged(const controls::Control& control) override;
     void listInserted(const controls::ListBox& list, int index) override;
@@ -84,12 +102,18 @@ private:
     void buildControlArea(QWidget* client);
     void buildPreview(QWidget* client);
     void buildMenuBar();
+    // Binding controls to widgets (MainWindowBinding.cpp).
     QWidget* bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn = {},
                   bool paintsBackColour = false);
     // Shows `list` in `view` through a model that reads the core's entries.
     void bindList(controls::ListBox& list, QListView* view, QWidget* frame, QLineEdit* edit);
     void bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget);
+    // The window's size and its status line (MainWindowChrome.cpp).
     void applyFormGeometry();
+    // Fits the zoomed layout into the client area, centred.
+    void rezoom();
+    // Shows the core's passing note in the status line when it has a new one.
+    void showPassingNote();
 
     // Keyboard focus in the button field (MainWindow.cpp).
     bool canFocusButton(int button) const;
@@ -100,6 +124,11 @@ private:
     // the focus to the first button of the page now shown, instead of leaving
     // it wherever Qt's focus chain happened to go.
     void keepFocusInField(int focusedBefore);
+    // The button field and each preview frame are one Tab stop each.
+    void updateTabStops();
+    // The arrow keys among the places of a preview frame.
+    void movePlaceFocus(const std::array<CommandButton*, preview::kPlaceCount>& places, int columns, int from,
+                        GridStep step);
 
     // Mirroring (MainWindow.cpp).
     void mirrorAll();
@@ -114,10 +143,16 @@ private:
     std::unique_ptr<QtHost> ownHost_;
     std::unique_ptr<app::frmWendax> form_;
     QWidget* client_ = nullptr;
+    // Holds every control's widget at the zoomed layout's size, centred in client_.
+    QWidget* canvas_ = nullptr;
+    Zoom zoom_;
+    QSize designClient_;
+    int passingSeen_ = 0;
     QLineEdit* menuEdit_ = nullptr;
     QListView* menuList_ = nullptr;
     QScrollBar* lineScroll_ = nullptr;  // VScroll2
     std::array<CommandButton*, catalogue::ButtonField::kButtonCount> commandButtons_{};
+    std::vector<std::unique_ptr<RovingTabStop>> tabStops_;
     // Top-level windows of their own, so that the main window does not keep
     // them on top of itself; they are deleted when their models go.
     QPointer<TextWindow> textWindow_;
@@ -131,6 +166,13 @@ private:
 
     // The menu items that have a shortcut; they win over the edit line's own keys.
     std::vector<QAction*> shortcutActions_;
+    // Undo and redo: their keys belong to the edit line while it has the focus.
+    QList<const QAction*> editKeyActions_;
+    QTimer* recoveryTimer_ = nullptr;
+    // Writes the recovery file away from the event loop, one write after the
+    // other, so that a click never waits for the disk.
+    std::unique_ptr<QThreadPool> recoveryWriter_;
+    QtTranslations qtTranslations_;
 
     std::unordered_map<const controls::Control*, std::function<void()>> mirrors_;
     std::unordered_map<const controls::ListBox*, ListBoxModel*> lists_;

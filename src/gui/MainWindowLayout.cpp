@@ -8,15 +8,20 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <memory>
 
 #include "catalogue/ButtonPages.h"
 #include "gui/Artwork.h"
 #include "gui/CaptionLabel.h"
 #include "gui/CommandButton.h"
 #include "gui/ControlWidgets.h"
+#include "gui/FocusRing.h"
 #include "gui/ListBoxModel.h"
 #include "gui/MainWindow.h"
 #include "gui/QtHost.h"
@@ -24,14 +29,6 @@
 namespace vostrel::gui {
 
 namespace {
-
-// The window's outer size in the model counts a title bar, a menu bar and a
-// border as the toolkit the window was designed in drew them; the layout was
-// made to fit what those leave over. Qt sizes the inside only and draws its
-// own menu bar, which is added on top so the layout keeps all of its room.
-constexpr int kWindowBorderPx = 4;
-constexpr int kTitleBarPx = 23;
-constexpr int kDesignMenuBarPx = 20;
 
 // Two lines of this size fill the 30-pixel caption strip of a command; longer
 // captions shrink a little (CaptionLabel).
@@ -59,53 +56,42 @@ QString spokenName(const controls::Label& caption, const controls::Image& image)
     return name.isEmpty() ? displayText(image.tooltip()) : name;
 }
 
-}  // namespace
-
-QWidget* MainWindow::bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn,
-                          bool paintsBackColour) {
-    widget->setObjectName(widgetName(control));
-    mirrors_[&control] = [&control, widget, mirrorOwn = std::move(mirrorOwn), paintsBackColour] {
-        const QSignalBlocker block(widget);
-        widget->setToolTip(displayText(control.tooltip()));
-        // Said after the name: for a command picture, its command.
-        widget->setAccessibleDescription(displayText(control.tooltip()));
-        widget->setEnabled(control.enabled());
-        widget->setGeometry(twipsToRect(control.geometry()));
-        if (paintsBackColour) applyBackColour(widget, control.backColour());
-        if (mirrorOwn) mirrorOwn();
-        widget->setVisible(control.visible());
-    };
-    return widget;
+// A caption too long for its strip is cut with an ellipsis on screen; a
+// screen reader still hears all of it.
+void mirrorCaption(CaptionLabel* label, const controls::Label& caption, const std::function<void()>& nameButton) {
+    const QString text = displayText(caption.caption());
+    label->setText(text);
+    label->setAccessibleDescription(spokenCaption(text));
+    nameButton();
 }
+
+}  // namespace
 
 void MainWindow::buildWidgets() {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
+    client_->installEventFilter(this);  // its resizes zoom the layout
     setCentralWidget(client_);
+    canvas_ = new QWidget(client_);
+    canvas_->setObjectName(QStringLiteral("canvas"));
     setWindowIcon(programIcon());
 
-    buildButtonField(client_);
-    buildControlArea(client_);
-    buildPreview(client_);
+    buildButtonField(canvas_);
+    buildControlArea(canvas_);
+    buildPreview(canvas_);
     buildMenuBar();
+    // The status line exists from the start, so that its first passing note
+    // does not make the window taller.
+    statusBar();
+    new FocusRing(this);
 
     controls::Control& form = form_->form;
     mirrors_[&form] = [this, &form] {
         setWindowTitle(QString::fromStdString(form.caption()));
         applyBackColour(client_, form.backColour());
+        applyBackColour(canvas_, form.backColour());
         applyFormGeometry();
     };
-}
-
-void MainWindow::applyFormGeometry() {
-    const controls::Geometry& g = form_->form.geometry();
-    const int width = twipsToPixels(g.width) - 2 * kWindowBorderPx;
-    const int clientHeight =
-        twipsToPixels(g.height) - kTitleBarPx - kDesignMenuBarPx - 2 * kWindowBorderPx;
-    // A fixed client lets the window's own layout add whatever height Qt's
-    // menu bar really takes on this desktop.
-    client_->setFixedSize(width, clientHeight);
-    adjustSize();
 }
 
 void MainWindow::buildButtonField(QWidget* client) {
@@ -141,11 +127,10 @@ void MainWindow::buildButtonField(QWidget* client) {
         auto* label = new CaptionLabel(holder);
         label->setTextFormat(Qt::PlainText);
         label->setFont(captionFont);
-        bind(caption, label, [label, &caption, name] {
-            label->setText(displayText(caption.caption()));
-            name();
-        }, true);
+        bind(caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
         connect(label, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->lblWXMenu_Click(i); }); });
+        label->setCoveredBy(picture);
+        picture->raise();
     }
 
     // Tab walks a page in reading order, as the arrow keys do, rather than in
@@ -158,6 +143,12 @@ void MainWindow::buildButtonField(QWidget* client) {
             previous = current;
         }
     }
+
+    std::vector<QWidget*> members(commandButtons_.begin() + 1, commandButtons_.end());
+    tabStops_.push_back(std::make_unique<RovingTabStop>(std::move(members), [this]() -> QWidget* {
+        const int first = firstFocusableButton(form_->field.shownPage(), [this](int b) { return canFocusButton(b); });
+        return first == 0 ? nullptr : commandButtons_[static_cast<std::size_t>(first)];
+    }));
 
     bindScrollBar(field.VScroll1, new QScrollBar(Qt::Vertical, client));
 }
@@ -189,17 +180,26 @@ void MainWindow::buildControlArea(QWidget* client) {
         small.setPointSizeF(8);  // "Nächste Seite" must fit under the picture unclipped
         button->setFont(small);
         controlButton(index, button);
+        zoom_.trackIconSize(button);
+        return button;
     };
     auto flagButton = [&](int index, QWidget* parent, FlagLanguage language) {
         auto* button = new QPushButton(parent);
         button->setIcon(flagIcon(language));
         button->setIconSize(QSize(kFlagSize, kFlagSize));
         controlButton(index, button);
+        zoom_.trackIconSize(button);
     };
 
     QGroupBox* frame5 = frameBox(form_->Frame5, client);
-    pictureButton(0, frame5, nextPagePicture(devicePixelRatioF()));
-    pictureButton(4, frame5, menuEndPicture(devicePixelRatioF()));
+    QToolButton* nextPage = pictureButton(0, frame5, nextPagePicture(devicePixelRatioF()));
+    QToolButton* menuEnd = pictureButton(4, frame5, menuEndPicture(devicePixelRatioF()));
+    zoom_.onChange([this, nextPage, menuEnd](qreal factor) {
+        // Drawn again for the zoom, in half steps, so that they stay crisp.
+        const qreal ratio = devicePixelRatioF() * std::ceil(factor * 2.0) / 2.0;
+        nextPage->setIcon(QIcon(nextPagePicture(ratio)));
+        menuEnd->setIcon(QIcon(menuEndPicture(ratio)));
+    });
     QLabel* pageCaption = captionLabel(frame5, Qt::AlignLeft | Qt::AlignTop, true);
     QFont bold = pageCaption->font();
     bold.setBold(true);
@@ -273,10 +273,19 @@ void MainWindow::buildPreview(QWidget* client) {
         QLabel* titleLabel = captionLabel(box, Qt::AlignCenter, true);
         bind(title, titleLabel, [titleLabel, &title] { titleLabel->setText(displayText(title.caption())); }, true);
         auto* holder = bind(holderModel, new QWidget(box), {}, true);
+        // The places fill rows of as many columns as start at the top.
+        const int columns = static_cast<int>(std::count_if(pictures.begin(), pictures.end(),
+                                                            [](const auto& image) { return image.geometry().top == 0; }));
+        auto places = std::make_shared<std::array<CommandButton*, preview::kPlaceCount>>();
         for (int p = 0; p < preview::kPlaceCount; ++p) {
             controls::Image& image = pictures[p];
             controls::Label& caption = captions[p];
             auto* picture = new CommandButton(holder);
+            (*places)[static_cast<std::size_t>(p)] = picture;
+            picture->setGridKeys(true);
+            connect(picture, &CommandButton::gridStep, this, [this, places, columns, p](GridStep step) {
+                movePlaceFocus(*places, columns, p, step);
+            });
             const auto name = [picture, &caption, &image] { picture->setAccessibleName(spokenName(caption, image)); };
             // Drawn when the place is first shown with its command (CommandButton).
             bind(image, picture, [picture, &image, name] {
@@ -294,51 +303,20 @@ void MainWindow::buildPreview(QWidget* client) {
             QFont small = label->font();
             small.setPointSizeF(kCaptionPointSize);
             label->setFont(small);
-            bind(caption, label, [label, &caption, name] {
-                label->setText(displayText(caption.caption()));
-                name();
-            }, true);
+            bind(caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
+            label->setCoveredBy(picture);
+            picture->raise();
         }
+        tabStops_.push_back(std::make_unique<RovingTabStop>(
+            std::vector<QWidget*>(places->begin(), places->end()), [places]() -> QWidget* {
+                for (CommandButton* place : *places)
+                    if (!place->isHidden() && place->isEnabled()) return place;
+                return nullptr;
+            }));
     };
     frame(preview.Frame3, preview.Picture3, preview.lblMenuH, preview.imgMenH, preview.lblMenH, true);
     frame(preview.Frame1, preview.Picture2, preview.lblMenuQ, preview.imgMenQ, preview.lblMenQ, false);
     bindScrollBar(preview.HScroll1, new QScrollBar(Qt::Horizontal, client));
-}
-
-void MainWindow::bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget) {
-    bind(bar, widget, [widget, &bar] { applyScrollBar(widget, bar); });
-    connect(widget, &QScrollBar::valueChanged, this, [this, &bar](int value) {
-        forward([this, &bar, value] { form_->userScrolls(bar, scrollValueFromWidget(bar, value)); }, &bar);
-    });
-}
-
-void MainWindow::bindList(controls::ListBox& list, QListView* view, QWidget* frame, QLineEdit* edit) {
-    auto* model = new ListBoxModel(list, view);
-    lists_[&list] = model;
-    view->setModel(model);
-    // Every row is one line of the same font: the view can place any row by
-    // arithmetic instead of measuring a million of them.
-    view->setUniformItemSizes(true);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    bind(list, frame, [view, model, edit, &list] {
-        // The selection model's signals still reach the view, which repaints
-        // the rows concerned; the window's own slot on them runs into the
-        // sync in progress and forwards nothing.
-        QItemSelectionModel* selection = view->selectionModel();
-        if (list.listIndex() < 0) {
-            selection->clear();
-        } else if (const QModelIndex row = model->index(list.listIndex());
-                   selection->currentIndex() != row || !selection->isSelected(row)) {
-            selection->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
-            view->scrollTo(row);
-        }
-        if (edit) {
-            const QSignalBlocker blockEdit(edit);
-            const QString text = QString::fromStdString(list.text());
-            if (edit->text() != text) edit->setText(text);
-        }
-    });
 }
 
 void MainWindow::buildMenuBar() {
@@ -346,15 +324,18 @@ void MainWindow::buildMenuBar() {
     auto bindAction = [this](controls::MenuItem& item, QAction* action) {
         action->setObjectName(QString::fromStdString(item.name()));
         if (!item.shortcut().empty()) {
-            action->setShortcut(QKeySequence::fromString(QString::fromStdString(item.shortcut()),
-                                                         QKeySequence::PortableText));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromStdString(item.shortcut()),
+                                                              QKeySequence::PortableText));
             shortcutActions_.push_back(action);
+            if (&item == &form_->mnuBRueckgaengig || &item == &form_->mnuBWiederherstellen)
+                editKeyActions_.push_back(action);
         }
         action->setCheckable(isOption(item.name()));
         mirrors_[&item] = [action, &item] {
             const QSignalBlocker block(action);
             action->setSeparator(item.separator());
-            action->setText(QString::fromStdString(item.caption()));
+            // A separator with text is drawn as a labelled section, "-" and all.
+            action->setText(item.separator() ? QString() : QString::fromStdString(item.caption()));
             action->setEnabled(item.enabled());
             action->setVisible(item.visible());
             if (action->isCheckable()) action->setChecked(item.checked());

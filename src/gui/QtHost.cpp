@@ -6,6 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QPointer>
+#include <QTreeView>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -17,6 +21,45 @@ namespace vostrel::gui {
 namespace {
 constexpr int kInputBoxLeftTwips = 1000;
 constexpr int kInputBoxTopTwips = 3000;
+// Puts a dialog in the middle of the window it belongs to once it has its
+// size. A window manager does this on its own; without one the dialog would
+// open at the screen's corner, far from the window that asked.
+class CentreOnShow : public QObject {
+public:
+    CentreOnShow(QWidget* dialog, QWidget* over) : QObject(dialog), over_(over) { dialog->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && over_) {
+            auto* dialog = static_cast<QWidget*>(watched);
+            const QRect frame = over_->window()->frameGeometry();
+            dialog->move(frame.center() - dialog->rect().center());
+            dialog->removeEventFilter(this);
+        }
+        return false;
+    }
+
+private:
+    QPointer<QWidget> over_;
+};
+
+void centreOverParent(QWidget* dialog, QWidget* parent) {
+    if (parent) new CentreOnShow(dialog, parent);
+}
+
+// Qt's own file dialog opens with columns cut at "Size" and "Date Modified".
+// It is given room for them in its font, and its columns fit what the
+// folder holds once it is read.
+void fitFileDialog(QFileDialog& dialog) {
+    const QFontMetrics metrics(dialog.font());
+    dialog.resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 28);
+    auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (!tree || !model) return;
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree] {
+        tree->header()->resizeSections(QHeaderView::ResizeToContents);
+    });
+}
+
 }  // namespace
 
 QString displayText(const std::string& text) {
@@ -74,10 +117,22 @@ app::Answer QtHost::messageBox(const app::MessageRequest& request) {
     box.setText(displayText(request.text));
     box.setTextFormat(Qt::PlainText);
     if (!request.detail.empty()) box.setInformativeText(displayText(request.detail));
+    centreOverParent(&box, parent_);
     switch (request.icon) {
         case app::MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
         case app::MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
         case app::MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    if (request.buttons == app::MessageButtons::SaveDiscardCancel) {
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        // Closing the box any other way counts as Cancel: nothing is lost by it.
+        switch (box.exec()) {
+            case QMessageBox::Save: return app::Answer::Save;
+            case QMessageBox::Discard: return app::Answer::Discard;
+            default: return app::Answer::Cancel;
+        }
     }
     if (request.buttons == app::MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -95,6 +150,8 @@ std::optional<std::filesystem::path> QtHost::fileDialog(const app::FileDialogReq
     QFileDialog dialog(parent_, QString::fromStdString(request.title),
                        qStringFromPath(request.startFolder));
     dialog.setNameFilters(nameFiltersOf(request.filter));
+    fitFileDialog(dialog);
+    centreOverParent(&dialog, parent_);
     if (request.kind == app::FileDialogKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

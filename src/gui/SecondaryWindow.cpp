@@ -1,8 +1,10 @@
 #include "gui/SecondaryWindow.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 
 #include "gui/Artwork.h"
+#include "gui/FocusRing.h"
 
 namespace vostrel::gui {
 
@@ -11,6 +13,11 @@ SecondaryWindow::SecondaryWindow(const QString& objectName) : QWidget(nullptr, Q
     setWindowIcon(programIcon());
     // Closing one of these windows must not end the program with it.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // Escape closes the window as it closes a dialog, whichever of its
+    // widgets has the focus.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    new FocusRing(this);
 }
 
 void SecondaryWindow::discard() {

@@ -44,8 +44,9 @@ TextWindow::TextWindow() : SecondaryWindow(QStringLiteral("frmWXText")) {
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont font(QStringLiteral("Tahoma"), 9);
-    font.setStyleHint(QFont::SansSerif);  // the system sans where Tahoma is missing
+    // The program's one typeface, at the size the box was designed for.
+    QFont font = text_->font();
+    font.setPointSize(9);
     text_->setFont(font);
     text_->setGeometry(box);
 

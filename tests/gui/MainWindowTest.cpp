@@ -134,7 +134,7 @@ void MainWindowTest::widgetsSitAtTheirPixelPlace_data() {
     QTest::addColumn<QString>("parentName");
     QTest::addColumn<QRect>("pixels");
     // 15 twips to the pixel, relative to the container.
-    QTest::newRow("page of the field") << "Picture1_0" << "client" << QRect(2, 8, 401, 325);
+    QTest::newRow("page of the field") << "Picture1_0" << "canvas" << QRect(2, 8, 401, 325);
     QTest::newRow("picture of page") << "imgWXMenu_36" << "Picture1_2" << QRect(80, 80, 80, 50);
     QTest::newRow("caption of page") << "lblWXMenu_36" << "Picture1_2" << QRect(80, 128, 80, 30);
     QTest::newRow("last row, last column") << "imgWXMenu_64" << "Picture1_0" << QRect(320, 240, 80, 50);
@@ -142,7 +142,7 @@ void MainWindowTest::widgetsSitAtTheirPixelPlace_data() {
     QTest::newRow("scroll bar in frame") << "VScroll2" << "Frame4" << QRect(5, 8, 17, 133);
     QTest::newRow("portrait place 3") << "imgMenH_3" << "Picture3" << QRect(80, 80, 80, 50);
     QTest::newRow("landscape place 5") << "lblMenQ_5" << "Picture2" << QRect(160, 128, 80, 30);
-    QTest::newRow("frame on window") << "Frame5" << "client" << QRect(2, 338, 180, 150);
+    QTest::newRow("frame on window") << "Frame5" << "canvas" << QRect(2, 338, 180, 150);
 }
 
 void MainWindowTest::widgetsSitAtTheirPixelPlace() {

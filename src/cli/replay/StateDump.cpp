@@ -111,8 +111,9 @@ json buttonField(const catalogue::ButtonField& field, json& state) {
 
 }  // namespace
 
-json dumpState(const app::frmWendax& form, const ScriptedHost& host) {
+json dumpState(const app::frmWendax& form, const ScriptedHost& host, bool running) {
     json state = json::object();
+    state["running"] = running;
     state["caption"] = form.form.caption();
     state["width"] = form.form.geometry().width;
     state["height"] = form.form.geometry().height;
@@ -160,6 +161,7 @@ json dumpState(const app::frmWendax& form, const ScriptedHost& host) {
                                                {"txtInfo", form.frmWXInfo->txtInfo}}
                                         : json(nullptr);
     state["shell"] = host.shell();
+    state["status"] = {{"text", form.passingNote.text}, {"count", form.passingNote.count}};
     return state;
 }
 
