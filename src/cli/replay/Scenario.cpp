@@ -125,7 +125,7 @@ struct Arity {
     std::size_t most;
 };
 
-constexpr std::array<Arity, 17> kArities = {{
+constexpr std::array<Arity, 18> kArities = {{
     {"file", 2, 2},
     {"remove", 1, 1},
     {"start", 0, 0},
