@@ -9,6 +9,7 @@ void ListBox::append(std::string text) { insert(count(), std::move(text)); }
 
 void ListBox::insert(int index, std::string text) {
     if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
+    ++revision_;
     keys_.insert(keys_.begin() + index, keyOf(text));
     entries_.insert(entries_.begin() + index, std::move(text));
     if (sink_) sink_->inserted(index);
@@ -21,6 +22,7 @@ void ListBox::insert(int index, std::string text) {
 
 void ListBox::remove(int index) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
+    ++revision_;
     std::string removed = std::move(entries_[static_cast<std::size_t>(index)]);
     entries_.erase(entries_.begin() + index);
     if (sink_) sink_->removed(index, std::move(removed));
@@ -39,6 +41,7 @@ void ListBox::replace(int index, std::string text) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::replace");
     auto& slot = entries_[static_cast<std::size_t>(index)];
     if (slot == text) return;
+    ++revision_;
     keys_[static_cast<std::size_t>(index)] = keyOf(text);
     std::string previous = std::exchange(slot, std::move(text));
     if (sink_) sink_->replaced(index, std::move(previous));
@@ -46,6 +49,7 @@ void ListBox::replace(int index, std::string text) {
 }
 
 void ListBox::clear() {
+    ++revision_;
     if (sink_ && !entries_.empty()) sink_->replacedAll(std::exchange(entries_, {}));
     entries_.clear();
     keys_.clear();
@@ -56,6 +60,7 @@ void ListBox::clear() {
 }
 
 void ListBox::assignAll(std::vector<std::string> entries) {
+    ++revision_;
     std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
     if (sink_) sink_->replacedAll(std::move(previous));
     keys_.resize(entries_.size());
