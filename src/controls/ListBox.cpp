@@ -12,6 +12,7 @@ void ListBox::insert(int index, std::string text) {
     ++revision_;
     keys_.insert(keys_.begin() + index, keyOf(text));
     entries_.insert(entries_.begin() + index, std::move(text));
+    if (journaling_) journal_.push_back({JournalStep::Kind::Inserted, index, {}, {}});
     if (sink_) sink_->inserted(index);
     // The current entry stays the same line of text, as in the toolkit.
     const bool shifted = listIndex_ >= index;
@@ -25,6 +26,8 @@ void ListBox::remove(int index) {
     ++revision_;
     std::string removed = std::move(entries_[static_cast<std::size_t>(index)]);
     entries_.erase(entries_.begin() + index);
+    // What a change took away is copied only when both the journal and the sink keep it.
+    if (journaling_) journal_.push_back({JournalStep::Kind::Removed, index, sink_ ? removed : std::move(removed), {}});
     if (sink_) sink_->removed(index, std::move(removed));
     keys_.erase(keys_.begin() + index);
     const bool moved = listIndex_ >= index;
@@ -44,14 +47,16 @@ void ListBox::replace(int index, std::string text) {
     ++revision_;
     keys_[static_cast<std::size_t>(index)] = keyOf(text);
     std::string previous = std::exchange(slot, std::move(text));
+    if (journaling_) journal_.push_back({JournalStep::Kind::Replaced, index, sink_ ? previous : std::move(previous), {}});
     if (sink_) sink_->replaced(index, std::move(previous));
     if (auto* o = observer()) o->listChanged(*this, index);
 }
 
 void ListBox::clear() {
     ++revision_;
-    if (sink_ && !entries_.empty()) sink_->replacedAll(std::exchange(entries_, {}));
-    entries_.clear();
+    std::vector<std::string> previous = std::exchange(entries_, {});
+    if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
+    if (sink_ && !previous.empty()) sink_->replacedAll(std::move(previous));
     keys_.clear();
     listIndex_ = -1;
     text_.clear();
@@ -62,9 +67,9 @@ void ListBox::clear() {
 void ListBox::assignAll(std::vector<std::string> entries) {
     ++revision_;
     std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
+    if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
     if (sink_) sink_->replacedAll(std::move(previous));
-    keys_.resize(entries_.size());
-    for (std::size_t i = 0; i < entries_.size(); ++i) keys_[i] = keyOf(entries_[i]);
+    rebuildKeys();
     listIndex_ = -1;
     if (auto* o = observer()) o->listCleared(*this);
     notifyChanged();
@@ -72,7 +77,40 @@ void ListBox::assignAll(std::vector<std::string> entries) {
 
 void ListBox::setKeyFunction(std::function<int(const std::string&)> key) {
     keyFunction_ = std::move(key);
+    rebuildKeys();
+}
+
+void ListBox::rebuildKeys() {
+    keys_.resize(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) keys_[i] = keyOf(entries_[i]);
+}
+
+void ListBox::beginJournal() {
+    journal_.clear();
+    journaling_ = true;
+    journalListIndex_ = listIndex_;
+    journalText_ = text_;
+}
+
+void ListBox::endJournal() {
+    journaling_ = false;
+    journal_.clear();
+}
+
+void ListBox::rollBack() {
+    // Undone through the ordinary edits, so that an edit sink (the undo history)
+    // hears the way back as well and never holds edits the list no longer has.
+    journaling_ = false;
+    auto journal = std::exchange(journal_, {});
+    for (auto step = journal.rbegin(); step != journal.rend(); ++step) {
+        switch (step->kind) {
+            case JournalStep::Kind::Inserted: remove(step->index); break;
+            case JournalStep::Kind::Removed: insert(step->index, std::move(step->text)); break;
+            case JournalStep::Kind::Replaced: replace(step->index, std::move(step->text)); break;
+            case JournalStep::Kind::Reset: assignAll(std::move(step->entries)); break;
+        }
+    }
+    restoreSelection(validIndex(journalListIndex_) ? journalListIndex_ : -1, std::move(journalText_));
 }
 
 void ListBox::setListIndex(int index) {
