@@ -23,6 +23,7 @@ std::optional<int> systemCode(std::string_view name) {
         {"file-not-found", ENOENT, 2},  // ERROR_FILE_NOT_FOUND
         {"path-not-found", ENOENT, 3},  // ERROR_PATH_NOT_FOUND
         {"access-denied", EACCES, 5},   // ERROR_ACCESS_DENIED
+        {"is-a-directory", EISDIR, 5},  // Windows refuses writing a folder as access denied
     };
     for (const auto& reason : kReasons) {
 #ifdef _WIN32
