@@ -1,5 +1,6 @@
 #include "controls/ListBox.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vostrel::controls {
@@ -8,7 +9,10 @@ void ListBox::append(std::string text) { insert(count(), std::move(text)); }
 
 void ListBox::insert(int index, std::string text) {
     if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
-    keys_.insert(keys_.begin() + index, keyOf(text));
+    const int key = keyOf(text);
+    keys_.insert(keys_.begin() + index, key);
+    shiftKeyed(index, 1);
+    setKeyed(index, key != 0);
     entries_.insert(entries_.begin() + index, std::move(text));
     // The current entry stays the same line of text, as in the toolkit.
     const bool shifted = listIndex_ >= index;
@@ -20,7 +24,9 @@ void ListBox::insert(int index, std::string text) {
 void ListBox::remove(int index) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
     entries_.erase(entries_.begin() + index);
+    setKeyed(index, false);
     keys_.erase(keys_.begin() + index);
+    shiftKeyed(index + 1, -1);
     const bool moved = listIndex_ >= index;
     if (listIndex_ == index) {
         listIndex_ = -1;
@@ -35,7 +41,9 @@ void ListBox::replace(int index, std::string text) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::replace");
     auto& slot = entries_[static_cast<std::size_t>(index)];
     if (slot == text) return;
-    keys_[static_cast<std::size_t>(index)] = keyOf(text);
+    const int key = keyOf(text);
+    keys_[static_cast<std::size_t>(index)] = key;
+    setKeyed(index, key != 0);
     slot = std::move(text);
     if (auto* o = observer()) o->listChanged(*this, index);
 }
@@ -43,6 +51,7 @@ void ListBox::replace(int index, std::string text) {
 void ListBox::clear() {
     entries_.clear();
     keys_.clear();
+    keyed_.clear();
     listIndex_ = -1;
     text_.clear();
     if (auto* o = observer()) o->listCleared(*this);
@@ -51,8 +60,7 @@ void ListBox::clear() {
 
 void ListBox::assignAll(std::vector<std::string> entries) {
     entries_ = std::move(entries);
-    keys_.resize(entries_.size());
-    for (std::size_t i = 0; i < entries_.size(); ++i) keys_[i] = keyOf(entries_[i]);
+    rebuildKeys();
     listIndex_ = -1;
     if (auto* o = observer()) o->listCleared(*this);
     notifyChanged();
@@ -60,7 +68,28 @@ void ListBox::assignAll(std::vector<std::string> entries) {
 
 void ListBox::setKeyFunction(std::function<int(const std::string&)> key) {
     keyFunction_ = std::move(key);
-    for (std::size_t i = 0; i < entries_.size(); ++i) keys_[i] = keyOf(entries_[i]);
+    rebuildKeys();
+}
+
+void ListBox::rebuildKeys() {
+    keys_.resize(entries_.size());
+    keyed_.clear();
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        keys_[i] = keyOf(entries_[i]);
+        if (keys_[i] != 0) keyed_.push_back(static_cast<int>(i));
+    }
+}
+
+// Every keyed index at or after `from` moves by `by` (an entry came or went).
+void ListBox::shiftKeyed(int from, int by) {
+    for (auto it = std::lower_bound(keyed_.begin(), keyed_.end(), from); it != keyed_.end(); ++it) *it += by;
+}
+
+void ListBox::setKeyed(int index, bool keyed) {
+    const auto it = std::lower_bound(keyed_.begin(), keyed_.end(), index);
+    const bool present = it != keyed_.end() && *it == index;
+    if (keyed && !present) keyed_.insert(it, index);
+    if (!keyed && present) keyed_.erase(it);
 }
 
 void ListBox::setListIndex(int index) {
