@@ -24,6 +24,9 @@ public:
     explicit ListBoxModel(const controls::ListBox& list, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    // The list view asks for the index of every row whenever rows come or go;
+    // answering without the base class's virtual checks keeps that walk short.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
