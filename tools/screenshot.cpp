@@ -9,12 +9,21 @@
 // --language switches the interface first (the standard is German) and builds
 // the same menu in that language. --maximised fills the screen's available
 // area, as a maximised window does, so the zoomed layout is seen.
+//
+//   vostrel-screenshot OUTPUT.png --question de|en|fr [--scale 2]
+//
+// --question grabs the screen instead while the window asks, in that
+// interface language, whether to save the unsaved menu before closing.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <deque>
 #include <string>
@@ -112,8 +121,41 @@ private:
 int usage() {
     std::fprintf(stderr,
                  "usage: vostrel-screenshot OUTPUT.png [--scale FACTOR] [--landscape] [--language de|en|fr] "
-                 "[--maximised]\n");
+                 "[--maximised] | --question de|en|fr\n");
     return 2;
+}
+
+// The window with one unsaved command, closed: the real question box opens,
+// and the screen is grabbed while it waits; then the box is cancelled.
+int questionShot(const QString& output, const std::string& language) {
+    const char* name = language == "en" ? "English" : language == "fr" ? "Fran\xe7" "ais" : "Deutsch";
+    QTemporaryDir folder;
+    QFile settings(folder.filePath(QStringLiteral("Zumzum.ini")));
+    if (!folder.isValid() || !settings.open(QIODevice::WriteOnly)) return 1;
+    settings.write(QByteArray("[Initiierung]\r\nSpracheDEF=") + name +
+                   "\r\nAutoAblauf=0\r\nT.mnu-path=x\r\nHochformat=1\r\nButtonSper=1\r\nStandardRe=0\r\n"
+                   "X=0\r\nX=0\r\nX=0\r\nX=0\r\n");
+    settings.close();
+    gui::MainWindow window(folder.path(), nullptr);
+    window.show();
+    QApplication::processEvents();
+    Builder build(window);
+    if (!build.controlButton(3) || !build.command(35)) return 1;
+    bool grabbed = false;
+    QTimer::singleShot(500, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box) grabbed = QGuiApplication::primaryScreen()->grabWindow(0).save(output, "PNG");
+        if (box) box->button(QMessageBox::Cancel)->click();
+    });
+    window.close();
+    if (!grabbed) {
+        std::fprintf(stderr, "vostrel-screenshot: no question to grab\n");
+        return 1;
+    }
+    std::printf("%s: the save question in %s\n", qPrintable(output), language.c_str());
+    window.exitProcess = {};
+    window.form().endAtOnce();
+    return 0;
 }
 
 }  // namespace
@@ -122,12 +164,15 @@ int main(int argc, char* argv[]) {
     std::string output;
     std::string scale;
     bool landscape = false;
+    std::string question;
     bool maximised = false;
     int languageButton = 0;  // 0: German, the standard
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--scale" && i + 1 < argc)
             scale = argv[++i];
+        else if (argument == "--question" && i + 1 < argc)
+            question = argv[++i];
         else if (argument == "--landscape")
             landscape = true;
         else if (argument == "--maximised")
@@ -151,6 +196,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    if (!question.empty()) return questionShot(QString::fromStdString(output), question);
     // An empty program folder gives the standard settings: German, auto-run
     // on, so the main block starts at once and every fifth command asks
     // whether the block ends.

@@ -56,6 +56,9 @@ void frmWendax::syncLineScrollBar() {
 
 void frmWendax::imgWXMenu_Click(int index) {
     if (index < 1 || index > catalogue::kCommandCount) return;
+    // The click and every line its nested clicks add, an auto-run question
+    // answered inside it included, are one step.
+    const StepScope step(*this, StepKind::Edit);
     const auto& caption = field.lblWXMenu[index].backColour();
     const bool used = caption == controls::kLightYellow || caption == controls::kLightPink;
     if (mnuEButtonSperren.checked() && used && index != kNextPageButton && index != kMenuEndButton) {

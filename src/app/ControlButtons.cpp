@@ -4,6 +4,7 @@
 namespace vostrel::app {
 
 void frmWendax::cmdWXButton_Click(std::int16_t index) {
+    const StepScope step(*this, StepKind::Edit);
     switch (index) {
         case 0: imgWXMenu_Click(kNextPageButton); break;
         case 1:

@@ -8,8 +8,8 @@
 namespace vostrel::app {
 
 enum class MessageIcon { Warning, Question, None };
-enum class MessageButtons { Ok, YesNo };
-enum class Answer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 
 struct MessageRequest {
     MessageRequest() = default;

@@ -30,6 +30,10 @@ constexpr controls::Wording kUnencodable{"Zeile %1 enthält ein Zeichen, das die
                                          "Line %1 holds a character that the file cannot store.",
                                          "La ligne %1 contient un caractère que le fichier ne peut pas stocker."};
 
+constexpr controls::Wording kSaveChanges{
+    "Das Menü wurde geändert. Sollen die Änderungen gespeichert werden?",
+    "The menu has been changed. Do you want to save the changes?",
+    "Le menu a été modifié. Voulez-vous enregistrer les modifications?"};
 constexpr controls::Wording kNotAFile{"Das ist keine gewöhnliche Datei (ein Ordner, eine FIFO oder ein Gerät).",
                                       "This is not a regular file (a folder, a FIFO or a device).",
                                       "Ce n'est pas un fichier ordinaire (un dossier, une FIFO ou un périphérique)."};
@@ -62,17 +66,58 @@ void frmWendax::showFileCaption() {
 
 void frmWendax::mnuDSpeichern_Click() { FileSaveAs(); }
 
+void frmWendax::mnuDSichern_Click() {
+    if (sameFilePath_.empty()) {
+        FileSaveAs();
+        return;
+    }
+    if (cboMenu.empty() && !MenuChanged) return;
+    writeDocument(sameFilePath_, pick(language, kSaveTitle));
+}
+
+bool frmWendax::AskToSaveChanges() {
+    if (!MenuChanged || cboMenu.empty()) return true;
+    switch (host_.messageBox({MessageIcon::Question, MessageButtons::SaveDiscardCancel, {},
+                              pick(language, kSaveChanges)})) {
+        case Answer::Save: return FileSaveAs() == SaveResult::Saved;
+        case Answer::Discard: return true;
+        default: return false;
+    }
+}
+
+// A character the file cannot hold would be written as something else, so a
+// save stops and names the line.
+bool frmWendax::documentEncodable(const std::string& title) {
+    const int line = files::firstUnencodableLine(cboMenu.entries());
+    if (line < 0) return true;
+    std::string text = pick(language, kUnencodable, MessageText);
+    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(line + 1));
+    host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, title, text});
+    return false;
+}
+
+// Writes the document to `path` after checking that every character fits the
+// file; a failure is shown and keeps everything as it was.
+bool frmWendax::writeDocument(const std::filesystem::path& path, const std::string& title) {
+    if (!documentEncodable(title)) return false;
+    std::string error;
+    if (!files::writeMenuFile(path, cboMenu.entries(), error)) {
+        MessageText = pick(language, kWriteFailed, MessageText);
+        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, title, MessageText, error});
+        return false;
+    }
+    sameFilePath_ = path;
+    MenuChanged = false;
+    history_.markSaved();
+    updateUndoItems();
+    return true;
+}
+
 frmWendax::SaveResult frmWendax::FileSaveAs() {
     if (cboMenu.empty() && !MenuChanged) return SaveResult::Cancelled;
     // A character the file cannot hold would be written as something else, so
     // the save stops before any dialog and names the line.
-    if (const int line = files::firstUnencodableLine(cboMenu.entries()); line >= 0) {
-        std::string text = pick(language, kUnencodable, MessageText);
-        if (const auto at = text.find("%1"); at != std::string::npos)
-            text.replace(at, 2, std::to_string(line + 1));
-        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, pick(language, kSaveTitle), text});
-        return SaveResult::Failed;
-    }
+    if (!documentEncodable(pick(language, kSaveTitle))) return SaveResult::Failed;
     MessageText = pick(language, kOverwrite, MessageText);
     FileDialogRequest request{FileDialogKind::Save, pick(language, kSaveTitle), pick(language, kSaveFilter), {},
                               MenuFolder};
@@ -89,21 +134,15 @@ frmWendax::SaveResult frmWendax::FileSaveAs() {
         return SaveResult::Cancelled;
     rememberMenuFolder();
     CurrentFilePath = *chosen;
-    std::string error;
-    if (!files::writeMenuFile(*chosen, cboMenu.entries(), error)) {
-        MessageText = pick(language, kWriteFailed, MessageText);
-        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, request.title, MessageText, error});
-        return SaveResult::Failed;
-    }
-    MenuChanged = false;
+    if (!writeDocument(*chosen, request.title)) return SaveResult::Failed;
     showFileCaption();
     return SaveResult::Saved;
 }
 
 void frmWendax::mnuDLaden_Click() {
-    // Unsaved work is offered for saving first; a save that fails keeps the
-    // document and stops the open, so nothing is ever dropped unseen.
-    if (MenuChanged && !cboMenu.empty() && FileSaveAs() == SaveResult::Failed) return;
+    // Unsaved work is offered for saving first; a save that is cancelled or
+    // fails keeps the document and stops the open, so nothing is dropped unseen.
+    if (!AskToSaveChanges()) return;
     if (!FileOpen()) return;
     preview.PreviewPage = 0;
     // A menu without a page head renders nothing, so the old menu's page must go first.
@@ -117,6 +156,12 @@ void frmWendax::mnuDLaden_Click() {
         return;
     }
     MenuChanged = false;
+    history_.clear(true);
+    showOpenedLines();
+}
+
+// The counters, scroll bars and buttons as an opened document needs them.
+void frmWendax::showOpenedLines() {
     syncLineScrollBar();
     scanPageNumbers();
     mnuBZeileLoesch.setEnabled(true);
@@ -154,6 +199,7 @@ bool frmWendax::FileOpen() {
     SelectedLine = -1;  // a line number of the old document names nothing here
     cboMenu.assignAll(std::move(*lines));
     cboMenu.setText({});  // the old document's line must not stay in the edit field
+    sameFilePath_ = CurrentFilePath;
     markUsedCommands();
     showFileCaption();
     return true;

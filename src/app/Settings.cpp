@@ -5,10 +5,15 @@
 
 namespace vostrel::app {
 
+bool frmWendax::writeSettingsFile(std::string& error) const {
+    return files::writeSettingsLines(std::filesystem::path(ProgramFolder) / files::kSettingsFileName,
+                                     cboWXIni.entries(), error);
+}
+
 void frmWendax::WriteSettings() {
     const auto file = ProgramFolder / files::kSettingsFileName;
     std::string error;
-    if (files::writeSettingsLines(file, cboWXIni.entries(), error)) return;
+    if (writeSettingsFile(error)) return;
     // The settings are lost for the next run, so say so; closing goes on.
     std::string text = "Die Einstellungen konnten nicht gespeichert werden:\r\n";
     language.pick(text, "Die Einstellungen konnten nicht gespeichert werden:\r\n",

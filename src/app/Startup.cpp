@@ -1,6 +1,7 @@
 // Start-up and shut-down of the main window, in the order the other rooms rely on.
 #include "app/frmWendax.h"
 #include "catalogue/CommandTable.h"
+#include "files/MenuFile.h"
 #include "files/Paths.h"
 #include "files/SettingsFile.h"
 #include "text/LineText.h"
@@ -53,6 +54,8 @@ void frmWendax::Form_Load() {
     cboWXIni.assignAll(files::readSettingsLines(ProgramFolder / files::kSettingsFileName));
     if (cboWXIni.count() < files::kSettingsMinimumLines) cboWXIni.assignAll(files::standardSettings());
     applySettingsLines();
+    settingsRead_ = true;
+    if (onSettingsRead) onSettingsRead();
 
     field.placePages();
     form.setHeight(kFormHeight);
@@ -63,6 +66,13 @@ void frmWendax::Form_Load() {
     if (language.english) cmdWXButton_Click(5);
     if (language.french) cmdWXButton_Click(7);
 
+    // Work a crash left behind comes back in place of the auto-run start.
+    if (offerRecovery()) {
+        history_.clear(false);
+        updateUndoItems();
+        loaded_ = true;
+        return;
+    }
     if (mnuEPageAuto.checked()) {
         cmdWXButton(0).setEnabled(false);
         cmdWXButton(4).setEnabled(false);
@@ -74,19 +84,37 @@ void frmWendax::Form_Load() {
         cmdWXButton(4).setEnabled(true);
         cmdWXButton(10).setEnabled(false);
     }
+    // A new run starts with nothing to undo.
+    history_.clear(!MenuChanged);
+    updateUndoItems();
     loaded_ = true;
 }
 
-void frmWendax::Form_Unload() {
-    if (closed_) return;
+bool frmWendax::Form_Unload() {
+    if (closed_) return true;
+    if (!AskToSaveChanges()) return false;
     closed_ = true;
-    if (MenuChanged && !cboMenu.empty()) FileSaveAs();
     WriteSettings();
+    // Saved or knowingly discarded: nothing is left to recover.
+    removeRecoveryFile();
     frmWXInfo.reset();
     frmWXCheck.reset();
     frmWXText.reset();
+    return true;
 }
 
 void frmWendax::mnuDEnde_Click() { Form_Unload(); }
+
+void frmWendax::endAtOnce() {
+    if (closed_) return;
+    closed_ = true;
+    // Nothing here may wait for the user: failures go unreported.
+    if (MenuChanged && !cboMenu.empty()) {
+        std::string ignored;
+        files::writeMenuFile(recoveryFile(), cboMenu.entries(), ignored);
+    }
+    std::string ignored;
+    if (settingsRead_) writeSettingsFile(ignored);
+}
 
 }  // namespace vostrel::app

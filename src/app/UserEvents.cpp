@@ -26,6 +26,8 @@ void frmWendax::userTypes(const std::string& text) {
 
 void frmWendax::userScrolls(controls::ScrollBar& bar, int value) {
     if (!bar.enabled() || !bar.visible()) return;
+    // Moving a line with VScroll2 is an edit; the other bars only page.
+    const StepScope step(*this, StepKind::Edit);
     bar.setValue(bar.clamp(value));
 }
 

@@ -43,9 +43,23 @@ bool frmWendax::chooseMenuItem(std::string_view name) {
     for (const auto& entry : menuBar_)
         for (auto* child : entry.items)
             if (child == item && !entry.menu->takesClicks()) return false;
+    // Undo and redo move through the history themselves; the options and an
+    // open leave a document nothing earlier can be undone onto.
+    if (name == "mnuBRueckgaengig") {
+        mnuBRueckgaengig_Click();
+        return true;
+    }
+    if (name == "mnuBWiederherstellen") {
+        mnuBWiederherstellen_Click();
+        return true;
+    }
+    const bool resets = name == "mnuDLaden" || name == "mnuBHochformat" || name == "mnuEButtonSperren" ||
+                        name == "mnuEPageAuto" || name == "mnuEStandard";
+    const StepScope step(*this, resets ? StepKind::Reset : StepKind::Edit);
     const std::map<std::string_view, void (frmWendax::*)()> handlers = {
         {"mnuDLaden", &frmWendax::mnuDLaden_Click},
         {"mnuDSpeichern", &frmWendax::mnuDSpeichern_Click},
+        {"mnuDSichern", &frmWendax::mnuDSichern_Click},
         {"mnuDMenuLoesch", &frmWendax::mnuDMenuLoesch_Click},
         {"mnuDEnde", &frmWendax::mnuDEnde_Click},
         {"mnuBZeileLoesch", &frmWendax::mnuBZeileLoesch_Click},

@@ -77,9 +77,11 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
 
     mnuLeer1.setSeparator(true);
     mnuLeer2.setSeparator(true);
+    mnuLeer3.setSeparator(true);
     menuBar_ = {
-        {&mnuDatei, {&mnuDLaden, &mnuDSpeichern, &mnuLeer2, &mnuDMenuLoesch, &mnuLeer1, &mnuDEnde}},
-        {&mnuBearbeiten, {&mnuBZeileLoesch, &mnuBZeileAendern}},
+        {&mnuDatei, {&mnuDLaden, &mnuDSichern, &mnuDSpeichern, &mnuLeer2, &mnuDMenuLoesch, &mnuLeer1, &mnuDEnde}},
+        {&mnuBearbeiten,
+         {&mnuBRueckgaengig, &mnuBWiederherstellen, &mnuLeer3, &mnuBZeileLoesch, &mnuBZeileAendern}},
         {&mnuButtons, {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck}},
         {&mnuAnleitung, {}},
         {&mnuFrage, {&mnuInfo, &mnuHistorie}},
@@ -87,6 +89,7 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
 
     preview.setSources({&cboMenu, &cboSprachen, &field.imgWXMenu, &language, &NextPageNumber});
     wireChangeHandlers();
+    updateUndoItems();
 }
 
 std::vector<controls::MenuItem*> frmWendax::menuItems() const {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/History.h"
 #include "app/Host.h"
 #include "app/MenuCheckWindow.h"
 #include "catalogue/ButtonField.h"
@@ -57,12 +58,17 @@ public:
 
     controls::MenuItem mnuDatei{"mnuDatei", "&Datei"};
     controls::MenuItem mnuDLaden{"mnuDLaden", "&Öffnen Wendax.mnu", "F2"};
+    controls::MenuItem mnuDSichern{"mnuDSichern", "S&ichern", "Ctrl+S"};
     controls::MenuItem mnuDSpeichern{"mnuDSpeichern", "&Speichern Wendax.mnu", "F4"};
     controls::MenuItem mnuLeer2{"mnuLeer2", "-"};
     controls::MenuItem mnuDMenuLoesch{"mnuDMenuLoesch", "&Menü Löschen", "F7"};
     controls::MenuItem mnuLeer1{"mnuLeer1", "-"};
     controls::MenuItem mnuDEnde{"mnuDEnde", "&Ende", "F3"};
     controls::MenuItem mnuBearbeiten{"mnuBearbeiten", "&Bearbeiten"};
+    controls::MenuItem mnuBRueckgaengig{"mnuBRueckgaengig", "&Rückgängig", "Ctrl+Z"};
+    // Several shortcuts are separated by "; ".
+    controls::MenuItem mnuBWiederherstellen{"mnuBWiederherstellen", "&Wiederherstellen", "Ctrl+Y; Ctrl+Shift+Z"};
+    controls::MenuItem mnuLeer3{"mnuLeer3", "-"};
     controls::MenuItem mnuBZeileLoesch{"mnuBZeileLoesch", "Zeile &Löschen", "Shift+Del"};
     controls::MenuItem mnuBZeileAendern{"mnuBZeileAendern", "Zeile &Ändern", "Ctrl+H"};
     controls::MenuItem mnuButtons{"mnuButtons", "&Extras"};
@@ -118,7 +124,15 @@ public:
 
     // ---- Window events ----------------------------------------------------
     void Form_Load();    // start-up
-    void Form_Unload();  // shut-down; runs once
+    // Shut-down; runs once. False when the user chose to stay (the window stays open).
+    bool Form_Unload();
+    // A termination signal or the end of the session: no question is asked. The
+    // unsaved document goes to the recovery file and, once start-up has read
+    // them, the settings to theirs; then the program may end.
+    void endAtOnce();
+    // Called once start-up has read the settings, so that an end before it
+    // never replaces the user's settings with the standard ones.
+    std::function<void()> onSettingsRead;
     bool loaded() const { return loaded_; }
     bool closed() const { return closed_; }
 
@@ -172,6 +186,40 @@ public:
     SaveResult FileSaveAs();
     bool FileOpen();  // true when a file was read and replaced the document
 
+    // Writes the document, without a dialog, to the file last opened or saved
+    // in this run; with none, saves through the dialog.
+    void mnuDSichern_Click();
+    // Asks whether to save unsaved work before it is dropped; true when the
+    // caller may go on (saved or discarded), false when the user stays.
+    bool AskToSaveChanges();
+
+    // ---- Undo and redo ------------------------------------------------------
+    // Runs `change` as one step of the history, however many edits it makes. A
+    // step started inside another joins it.
+    void asOneStep(const std::function<void()>& change);
+    void mnuBRueckgaengig_Click();
+    void mnuBWiederherstellen_Click();
+    const History& history() const { return history_; }
+
+    // ---- Recovery ------------------------------------------------------------
+    // Beside the settings file.
+    std::filesystem::path recoveryFile() const;
+    // What the recovery file must become after the latest changes, handed out
+    // once: the bytes to write while the document has unsaved changes, a
+    // removal when it has none, or nothing when neither changed since the last
+    // call. Cheap to call after every event; the bytes are written by
+    // applyRecoveryUpdate, which touches nothing of the window, so a front end
+    // may run it away from its event loop.
+    struct RecoveryUpdate {
+        enum class Kind { None, Write, Remove };
+        Kind kind = Kind::None;
+        std::string bytes;
+    };
+    RecoveryUpdate takeRecoveryUpdate();
+    static void applyRecoveryUpdate(const std::filesystem::path& file, const RecoveryUpdate& update);
+    // Both at once, as the replay tool does after every step.
+    void updateRecoveryFile() { applyRecoveryUpdate(recoveryFile(), takeRecoveryUpdate()); }
+
     // ---- Help menu and the two secondary windows -------------------------
     void mnuAnleitung_Click();
     void mnuHistorie_Click();
@@ -200,6 +248,28 @@ public:
     Host& host() { return host_; }
 
 private:
+    // What a user's action may do to the history: an edit becomes a step; an
+    // option change or an open that changes the document empties it instead.
+    enum class StepKind { Edit, Reset };
+    class StepScope {
+    public:
+        StepScope(frmWendax& form, StepKind kind);
+        ~StepScope();
+        StepScope(const StepScope&) = delete;
+        StepScope& operator=(const StepScope&) = delete;
+
+    private:
+        frmWendax& form_;
+    };
+    void updateUndoItems();
+    void restoreStep(const EditorState& state);
+    bool offerRecovery();
+    void removeRecoveryFile();
+    void showOpenedLines();
+    bool documentEncodable(const std::string& title);
+    bool writeDocument(const std::filesystem::path& path, const std::string& title);
+    bool writeSettingsFile(std::string& error) const;
+
     enum class Accepted { Yes, No };
     Accepted AddCommand(const std::string& command);
     void AddNextPage();
@@ -229,6 +299,12 @@ private:
     std::string settingsValue(int line) const;
 
     Host& host_;
+    History history_{cboMenu};
+    int stepDepth_ = 0;
+    StepKind stepKind_ = StepKind::Edit;
+    std::filesystem::path sameFilePath_;  // opened or saved in this run, for mnuDSichern
+    std::optional<std::size_t> recoveryWrittenAt_;  // edit count written, when the file is ours
+    bool settingsRead_ = false;
     std::array<controls::Button, 11> controlButtons_;
     std::vector<MenuBarEntry> menuBar_;
     bool loaded_ = false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace vostrel::controls {
 
@@ -14,6 +15,7 @@ void ListBox::insert(int index, std::string text) {
     shiftKeyed(index, 1);
     setKeyed(index, key != 0);
     entries_.insert(entries_.begin() + index, std::move(text));
+    if (sink_) sink_->inserted(index);
     // The current entry stays the same line of text, as in the toolkit.
     const bool shifted = listIndex_ >= index;
     if (shifted) ++listIndex_;
@@ -23,10 +25,12 @@ void ListBox::insert(int index, std::string text) {
 
 void ListBox::remove(int index) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
+    std::string removed = std::move(entries_[static_cast<std::size_t>(index)]);
     entries_.erase(entries_.begin() + index);
     setKeyed(index, false);
     keys_.erase(keys_.begin() + index);
     shiftKeyed(index + 1, -1);
+    if (sink_) sink_->removed(index, std::move(removed));
     const bool moved = listIndex_ >= index;
     if (listIndex_ == index) {
         listIndex_ = -1;
@@ -44,11 +48,13 @@ void ListBox::replace(int index, std::string text) {
     const int key = keyOf(text);
     keys_[static_cast<std::size_t>(index)] = key;
     setKeyed(index, key != 0);
-    slot = std::move(text);
+    std::string previous = std::exchange(slot, std::move(text));
+    if (sink_) sink_->replaced(index, std::move(previous));
     if (auto* o = observer()) o->listChanged(*this, index);
 }
 
 void ListBox::clear() {
+    if (sink_ && !entries_.empty()) sink_->replacedAll(std::exchange(entries_, {}));
     entries_.clear();
     keys_.clear();
     keyed_.clear();
@@ -59,7 +65,8 @@ void ListBox::clear() {
 }
 
 void ListBox::assignAll(std::vector<std::string> entries) {
-    entries_ = std::move(entries);
+    std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
+    if (sink_) sink_->replacedAll(std::move(previous));
     rebuildKeys();
     listIndex_ = -1;
     if (auto* o = observer()) o->listCleared(*this);
@@ -99,6 +106,18 @@ void ListBox::setListIndex(int index) {
     if (index >= 0) text_ = entries_[static_cast<std::size_t>(index)];
     notifyChanged();
     if (onClick) onClick();
+}
+
+}  // namespace vostrel::controls
+
+namespace vostrel::controls {
+
+void ListBox::restoreSelection(int index, std::string text) {
+    if (index < -1 || index >= count()) throw std::out_of_range("ListBox::restoreSelection");
+    if (listIndex_ == index && text_ == text) return;
+    listIndex_ = index;
+    text_ = std::move(text);
+    notifyChanged();
 }
 
 }  // namespace vostrel::controls

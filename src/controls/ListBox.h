@@ -8,6 +8,19 @@
 
 namespace vostrel::controls {
 
+// Hears every change of a list's entries together with what the change took
+// away, so that an undo history can keep the changes instead of copies of the
+// whole list. What a change put in is in the list itself.
+class ListEditSink {
+public:
+    virtual ~ListEditSink() = default;
+    virtual void inserted(int index) = 0;
+    virtual void removed(int index, std::string text) = 0;
+    virtual void replaced(int index, std::string previous) = 0;
+    // clear() and assignAll(): every entry went at once.
+    virtual void replacedAll(std::vector<std::string> previous) = 0;
+};
+
 // A list of text entries with a current index (-1 = none) and, for the menu
 // document, an edit field above it. Setting the current index runs the click
 // callback, nested, when the index actually changes; the entry's text then
@@ -40,6 +53,12 @@ public:
 
     std::function<void()> onClick;
 
+    // Puts back a current index and edit text exactly as they were, without the
+    // click callback: an undo restores what a handler left, it does not run one.
+    void restoreSelection(int index, std::string text);
+
+    void setEditSink(ListEditSink* sink) { sink_ = sink; }
+
     // A small number derived from each entry when it is written, kept beside the
     // entries so that a walk over a long list reads a compact array instead of
     // every text. Setting the function computes it for the entries there are.
@@ -62,6 +81,7 @@ private:
     std::function<int(const std::string&)> keyFunction_;
     int listIndex_ = -1;
     std::string text_;
+    ListEditSink* sink_ = nullptr;
 };
 
 }  // namespace vostrel::controls

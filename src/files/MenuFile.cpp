@@ -40,20 +40,26 @@ int firstUnencodableLine(const std::vector<std::string>& lines) {
     return -1;
 }
 
-bool writeMenuFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
-                   std::string& error) {
+std::optional<std::string> encodeMenuFile(const std::vector<std::string>& lines) {
     std::size_t size = 0;
     for (const auto& line : lines) size += line.size() + 2;
     std::string bytes;
     bytes.reserve(size);  // one allocation; encoding never grows a line
     for (const auto& line : lines) {
-        if (!appendEncodedWindows1252(line, bytes)) {
-            error = "unencodable character";
-            return false;
-        }
+        if (!appendEncodedWindows1252(line, bytes)) return std::nullopt;
         bytes += "\r\n";
     }
-    return replaceFileAtomically(file, bytes, error);
+    return bytes;
+}
+
+bool writeMenuFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                   std::string& error) {
+    const auto bytes = encodeMenuFile(lines);
+    if (!bytes) {
+        error = "unencodable character";
+        return false;
+    }
+    return replaceFileAtomically(file, *bytes, error);
 }
 
 }  // namespace vostrel::files

@@ -18,6 +18,9 @@ std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path
 // Index of the first line holding a character Windows-1252 cannot store, or -1.
 int firstUnencodableLine(const std::vector<std::string>& lines);
 
+// The bytes of a menu file: every line in Windows-1252 followed by CR LF;
+// nothing when a line holds a character the file cannot store.
+std::optional<std::string> encodeMenuFile(const std::vector<std::string>& lines);
 // Writes every line followed by CR LF, replacing the file as a whole.
 bool writeMenuFile(const std::filesystem::path& file, const std::vector<std::string>& lines,
                    std::string& error);

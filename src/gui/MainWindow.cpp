@@ -1,6 +1,8 @@
 #include "gui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QSessionManager>
 #include <QCloseEvent>
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,6 +13,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
@@ -21,9 +24,14 @@
 #include "gui/InfoWindow.h"
 #include "gui/ListBoxModel.h"
 #include "gui/QtHost.h"
+#include "gui/TerminationSignal.h"
 #include "gui/TextWindow.h"
 
 namespace vostrel::gui {
+
+namespace {
+constexpr int kRecoveryDelayMs = 250;
+}  // namespace
 
 // The program folder comes from the system, not from Qt: a folder name that is not
 // UTF-8 would not survive the trip through a QString.
@@ -42,6 +50,19 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
         host = ownHost_.get();
     }
     form_ = std::make_unique<app::frmWendax>(*host, programFolder);
+    form_->onSettingsRead = [] { TerminationSignal::settingsWereRead(); };
+    if (TerminationSignal* signal = TerminationSignal::instance())
+        connect(signal, &TerminationSignal::received, this, &MainWindow::endBySignal);
+    // The end of the desktop session is handled like a termination signal: no question waits.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::endBySignal);
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    // Shortly after the user pauses: a click that follows another at once
+    // never waits for the recovery file to be encoded.
+    recoveryTimer_->setInterval(kRecoveryDelayMs);
+    connect(recoveryTimer_, &QTimer::timeout, this, &MainWindow::writeRecoveryFile);
+    recoveryWriter_ = std::make_unique<QThreadPool>();
+    recoveryWriter_->setMaxThreadCount(1);
     buildWidgets();
 
     // Whichever way a button of the field or the preview got the focus, it is
@@ -60,6 +81,7 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
 }
 
 MainWindow::~MainWindow() {
+    recoveryWriter_->waitForDone();
     // The widgets go with the window; the models must not report to it any more.
     if (form_) form_->setObserver(nullptr);
     // The secondary windows have no parent to take them along.
@@ -81,19 +103,46 @@ bool MainWindow::forward(const std::function<void()>& handler, const controls::C
     --handlerDepth_;
     if (echo) changed_.insert(echo);
     syncChanges();
-    if (form_->closed()) close();
+    if (form_->closed()) {
+        // Shut-down removed the recovery file; a write still under way must not bring it back.
+        recoveryWriter_->waitForDone();
+        app::frmWendax::applyRecoveryUpdate(form_->recoveryFile(), {app::frmWendax::RecoveryUpdate::Kind::Remove, {}});
+        close();
+    } else {
+        // The recovery file is written once the editor is idle again, never inside a click.
+        recoveryTimer_->start();
+    }
     return true;
 }
 
+void MainWindow::writeRecoveryFile() {
+    auto update = std::make_shared<app::frmWendax::RecoveryUpdate>(form_->takeRecoveryUpdate());
+    if (update->kind == app::frmWendax::RecoveryUpdate::Kind::None) return;
+    recoveryWriter_->start([file = form_->recoveryFile(), update] { app::frmWendax::applyRecoveryUpdate(file, *update); });
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Shut-down removes the recovery file; no write may come after it.
+    recoveryWriter_->waitForDone();
     if (!form_->closed() && handlerDepth_ == 0) {
         ++handlerDepth_;
         form_->Form_Unload();
         --handlerDepth_;
         syncChanges();
     }
-    // The program offers no way to refuse closing.
-    event->accept();
+    // The user may stay at the save question; then the window stays too.
+    if (form_->closed())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::endBySignal() {
+    // The answer of a box open now will never come: the core writes what must
+    // survive and the program ends from inside whatever loop is running.
+    recoveryWriter_->waitForDone();
+    form_->endAtOnce();
+    if (exitProcess) exitProcess();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -118,9 +167,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             // The edit line claims Shift+Del for cutting text; in this window
             // the menu's shortcuts come first (Shift+Del deletes the selected
             // line), as they did in the toolkit the window was designed in.
+            // Undo and redo keys are the exception: in the edit line they act
+            // on the typed text, as in any line edit.
             const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
             for (const QAction* action : shortcutActions_) {
-                if (action->isEnabled() && action->shortcut() == pressed) {
+                if (action->isEnabled() && action->shortcuts().contains(pressed) && !editKeyActions_.contains(action)) {
                     event->ignore();
                     return true;
                 }
@@ -240,6 +291,7 @@ void MainWindow::syncChanges() {
     keepFocusInField(focusedButton);
     updateTabStops();
     syncSecondaryWindows();
+    qtTranslations_.follow(form_->language);
     showPassingNote();
     syncing_ = false;
 }

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -13,10 +14,13 @@
 #include "app/frmWendax.h"
 #include "controls/Control.h"
 #include "gui/ButtonGrid.h"
+#include "gui/QtTranslations.h"
 #include "gui/RovingTabStop.h"
 #include "gui/Zoom.h"
 
 class QAction;
+class QThreadPool;
+class QTimer;
 class QLineEdit;
 class QListView;
 class QScrollBar;
@@ -59,6 +63,12 @@ public:
     QWidget* textWindow() const;
     QWidget* infoWindow() const;
     QWidget* checkWindow() const;
+    // The language of Qt's own texts: "de", "fr", or "" for English.
+    const QString& qtLanguage() const { return qtTranslations_.installed(); }
+
+    // A termination signal arrived: the core ends at once, then this runs; by
+    // default it ends the process without waiting for any open box.
+    std::function<void()> exitProcess = [] { std::_Exit(0); };
 
     // The factor by which the layout is zoomed to fill the window (1 at the start size).
     qreal zoomFactor() const { return zoom_.factor(); }
@@ -68,6 +78,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void endBySignal();
+    void writeRecoveryFile();
+
     // ControlObserver: only note what changed; the widgets follow in syncChanges.
     void controlChanged(const controls::Control& control) override;
     void listInserted(const controls::ListBox& list, int index) override;
@@ -153,6 +166,13 @@ private:
 
     // The menu items that have a shortcut; they win over the edit line's own keys.
     std::vector<QAction*> shortcutActions_;
+    // Undo and redo: their keys belong to the edit line while it has the focus.
+    QList<const QAction*> editKeyActions_;
+    QTimer* recoveryTimer_ = nullptr;
+    // Writes the recovery file away from the event loop, one write after the
+    // other, so that a click never waits for the disk.
+    std::unique_ptr<QThreadPool> recoveryWriter_;
+    QtTranslations qtTranslations_;
 
     std::unordered_map<const controls::Control*, std::function<void()>> mirrors_;
     std::unordered_map<const controls::ListBox*, ListBoxModel*> lists_;

@@ -324,9 +324,11 @@ void MainWindow::buildMenuBar() {
     auto bindAction = [this](controls::MenuItem& item, QAction* action) {
         action->setObjectName(QString::fromStdString(item.name()));
         if (!item.shortcut().empty()) {
-            action->setShortcut(QKeySequence::fromString(QString::fromStdString(item.shortcut()),
-                                                         QKeySequence::PortableText));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromStdString(item.shortcut()),
+                                                              QKeySequence::PortableText));
             shortcutActions_.push_back(action);
+            if (&item == &form_->mnuBRueckgaengig || &item == &form_->mnuBWiederherstellen)
+                editKeyActions_.push_back(action);
         }
         action->setCheckable(isOption(item.name()));
         mirrors_[&item] = [action, &item] {

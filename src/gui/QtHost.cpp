@@ -123,6 +123,17 @@ app::Answer QtHost::messageBox(const app::MessageRequest& request) {
         case app::MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
         case app::MessageIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     }
+    if (request.buttons == app::MessageButtons::SaveDiscardCancel) {
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        // Closing the box any other way counts as Cancel: nothing is lost by it.
+        switch (box.exec()) {
+            case QMessageBox::Save: return app::Answer::Save;
+            case QMessageBox::Discard: return app::Answer::Discard;
+            default: return app::Answer::Cancel;
+        }
+    }
     if (request.buttons == app::MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

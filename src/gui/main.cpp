@@ -6,9 +6,10 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    vostrel::gui::MainWindow window;
+    // Before the window: start-up may already show a question, and a signal
+    // then must find its handler in place.
     vostrel::gui::TerminationSignal termination;
-    QObject::connect(&termination, &vostrel::gui::TerminationSignal::received, &window, &QWidget::close);
+    vostrel::gui::MainWindow window;
     window.show();
     return application.exec();
 }

@@ -15,6 +15,7 @@ class ScriptedHost : public app::Host {
 public:
     app::Answer messageBox(const app::MessageRequest& request) override {
         messages.push_back(request);
+        if (request.buttons == app::MessageButtons::SaveDiscardCancel) return unsavedWorkAnswer;
         return request.buttons == app::MessageButtons::YesNo ? app::Answer::Yes : app::Answer::Ok;
     }
     std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override {
@@ -28,6 +29,8 @@ public:
     int fileDialogs = 0;
     // What the next open or save dialog returns; it is cancelled when empty.
     std::optional<std::filesystem::path> nextFileName;
+    // The answer to the question asked before unsaved work is dropped.
+    app::Answer unsavedWorkAnswer = app::Answer::Save;
 };
 
 }  // namespace vostrel::guitest

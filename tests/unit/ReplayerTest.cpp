@@ -96,6 +96,11 @@ TEST_F(ReplayerTest, StepsThatNeedAWindowAreRefusedWithoutOne) {
         "start\nclick cmdWXButton 2",  // indexes 2, 6 and 8 do not exist
         "start\nclick imgMenH 6",
         "start\nmenu mnuLeer1",  // separators are not menu items
+        "start\nstart",          // a second run while the first one is running
+        "start\ncrash\nclick cmdWXButton 3",
+        // an answer of the wrong kind for the question asked
+        "start\nclick imgWXMenu 35\nanswer yes\nclose",
+        "start\nclick imgWXMenu 35\nanswer save\nmenu mnuDMenuLoesch",
     };
     for (const char* scenario : cases) {
         int status = 0;
@@ -165,7 +170,8 @@ TEST_F(ReplayerTest, DumpPrintsOneLineWithEveryKey) {
                             "dialogs",
                             "frmWXText",
                             "frmWXInfo",
-                            "shell"})
+                            "shell",
+                            "running"})
         EXPECT_TRUE(state.contains(key)) << key;
     EXPECT_EQ(state["imgWXMenu"].size(), 115u);
     EXPECT_EQ(state["lblWXMenu"].size(), 115u);
@@ -173,9 +179,10 @@ TEST_F(ReplayerTest, DumpPrintsOneLineWithEveryKey) {
     for (const char* item : {"mnuDatei", "mnuDLaden", "mnuDSpeichern", "mnuDMenuLoesch", "mnuDEnde",
                              "mnuBearbeiten", "mnuBZeileLoesch", "mnuBZeileAendern", "mnuButtons",
                              "mnuBHochformat", "mnuEButtonSperren", "mnuEPageAuto", "mnuEStandard",
-                             "mnuECheck", "mnuAnleitung", "mnuFrage", "mnuInfo", "mnuHistorie"})
+                             "mnuECheck", "mnuAnleitung", "mnuFrage", "mnuInfo", "mnuHistorie", "mnuDSichern",
+                             "mnuBRueckgaengig", "mnuBWiederherstellen"})
         EXPECT_TRUE(state["menu"].contains(item)) << item;
-    EXPECT_EQ(state["menu"].size(), 18u);  // separators are not items
+    EXPECT_EQ(state["menu"].size(), 21u);  // separators are not items
     EXPECT_EQ(state["cmdWXButton"].size(), 8u);
     EXPECT_EQ(state["vars"].size(), 22u);
     EXPECT_EQ(state["preview"]["imgMenQ"].size(), 6u);

@@ -101,7 +101,7 @@ TEST(ScenarioParser, RejectsMalformedLinesNamingTheLine) {
         {"select 1.5", 1, "whole number"},
         {"scroll VScroll3 2", 1, "unknown scroll bar"},
         {"focus VScroll1", 1, "VScroll2"},
-        {"answer maybe", 1, "yes or no"},
+        {"answer maybe", 1, "yes, no, save, discard or cancel"},
         {"close frmOther", 1, "unknown window"},
         {"expect", 1, "pointer"},
         {"expect /caption", 1, "JSON"},

@@ -91,6 +91,16 @@ const app::frmWendax& Replayer::anyWindow(const Step& step) const {
 }
 
 void Replayer::runStep(const Step& step) {
+    try {
+        performStep(step);
+    } catch (const MismatchedAnswer& e) {
+        throw ScenarioError(step.line, step.verb + ": " + e.what());
+    }
+    // The tool writes the recovery file after every step, where the window waits for idle time.
+    if (running_) form_->updateRecoveryFile();
+}
+
+void Replayer::performStep(const Step& step) {
     const auto& verb = step.verb;
     if (verb == "file")
         writeFile(step);
@@ -98,9 +108,11 @@ void Replayer::runStep(const Step& step) {
         std::error_code ignored;
         std::filesystem::remove(resolve(step.text(0)), ignored);
     } else if (verb == "start")
-        start();
+        start(step);
     else if (verb == "close")
         close(step);
+    else if (verb == "crash")
+        crash(step);
     else if (verb == "click")
         click(step);
     else if (verb == "menu")
@@ -115,7 +127,7 @@ void Replayer::runStep(const Step& step) {
         auto& form = openWindow(step);
         if (form.VScroll2.enabled() && form.VScroll2.visible()) form.VScroll2_GotFocus();
     } else if (verb == "answer")
-        host_.queueAnswer(step.text(0) == "yes");
+        queueAnswer(step.text(0));
     else if (verb == "dialog") {
         // A quoted "cancel" is a file of that name; only the bare word cancels.
         const auto& word = step.words[0];
@@ -126,7 +138,7 @@ void Replayer::runStep(const Step& step) {
     } else if (verb == "input")
         host_.queueInput(step.text(0));
     else if (verb == "dump")
-        dumpOutput_ << jsonText(dumpState(anyWindow(step), host_)) << '\n';
+        dumpOutput_ << jsonText(dumpState(anyWindow(step), host_, running_)) << '\n';
     else if (verb == "expect")
         expect(step);
     else if (verb == "expect-file")
@@ -135,7 +147,23 @@ void Replayer::runStep(const Step& step) {
         throw ScenarioError(step.line, "unknown step \"" + verb + "\"");
 }
 
-void Replayer::start() {
+void Replayer::queueAnswer(const std::string& word) {
+    if (word == "yes" || word == "no")
+        host_.queueAnswer(word == "yes");
+    else
+        host_.queueChoice(word == "save" ? app::Answer::Save
+                          : word == "discard" ? app::Answer::Discard
+                                              : app::Answer::Cancel);
+}
+
+void Replayer::crash(const Step& step) {
+    // As a kill: no shut-down runs and nothing is written; the last state stays for a dump.
+    openWindow(step);
+    running_ = false;
+}
+
+void Replayer::start(const Step& step) {
+    if (running_) throw ScenarioError(step.line, "start: the program is running; `close` or `crash` it first");
     // A new run of the program: nothing survives from the last one but the files.
     form_.reset();
     host_.clearLogs();
@@ -153,8 +181,8 @@ void Replayer::close(const Step& step) {
             form.frmWXInfo.reset();
         return;
     }
-    openWindow(step).Form_Unload();
-    running_ = false;
+    // The user may cancel the close at the save question; the program then goes on.
+    if (openWindow(step).Form_Unload()) running_ = false;
 }
 
 void Replayer::click(const Step& step) {
@@ -219,7 +247,7 @@ void Replayer::writeFile(const Step& step) {
 }
 
 void Replayer::expect(const Step& step) {
-    const auto state = dumpState(anyWindow(step), host_);
+    const auto state = dumpState(anyWindow(step), host_, running_);
     const auto pointerText = step.text(0);
     const nlohmann::json::json_pointer pointer(pointerText);
     std::string actual = "missing";

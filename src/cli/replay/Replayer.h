@@ -44,6 +44,7 @@ public:
 
     const app::frmWendax* form() const { return form_.get(); }
     const ScriptedHost& host() const { return host_; }
+    bool running() const { return running_; }
 
 private:
     void runStep(const Step& step);
@@ -51,8 +52,11 @@ private:
     const app::frmWendax& anyWindow(const Step& step) const;
     std::filesystem::path resolve(const std::string& path) const;
 
-    void start();
+    void performStep(const Step& step);
+    void start(const Step& step);
     void close(const Step& step);
+    void crash(const Step& step);
+    void queueAnswer(const std::string& word);
     void click(const Step& step);
     void menu(const Step& step);
     void scroll(const Step& step);

@@ -124,11 +124,12 @@ struct Arity {
     std::size_t most;
 };
 
-constexpr std::array<Arity, 16> kArities = {{
+constexpr std::array<Arity, 17> kArities = {{
     {"file", 2, 2},
     {"remove", 1, 1},
     {"start", 0, 0},
     {"close", 0, 1},
+    {"crash", 0, 0},
     {"click", 2, 2},
     {"menu", 1, 1},
     {"select", 1, 1},
@@ -179,7 +180,8 @@ void checkArguments(const LineReader& reader, const Step& step) {
     } else if (verb == "focus") {
         if (step.text(0) != "VScroll2") reader.fail("focus: only VScroll2 takes the focus");
     } else if (verb == "answer") {
-        if (step.text(0) != "yes" && step.text(0) != "no") reader.fail("answer: must be yes or no");
+        static constexpr std::array<std::string_view, 5> kAnswers = {"yes", "no", "save", "discard", "cancel"};
+        if (!oneOf(step.text(0), kAnswers)) reader.fail("answer: must be yes, no, save, discard or cancel");
     } else if (verb == "file" || verb == "expect-file") {
         std::string bytes;
         if (!step.words[1].toWindows1252(bytes))

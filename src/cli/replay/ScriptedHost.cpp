@@ -16,6 +16,29 @@ const char* iconName(app::MessageIcon icon) {
     return "none";
 }
 
+const char* answerName(app::Answer answer) {
+    switch (answer) {
+        case app::Answer::Ok: return "ok";
+        case app::Answer::Yes: return "yes";
+        case app::Answer::No: return "no";
+        case app::Answer::Save: return "save";
+        case app::Answer::Discard: return "discard";
+        case app::Answer::Cancel: return "cancel";
+    }
+    return "ok";
+}
+
+const char* buttonsName(app::MessageButtons buttons) {
+    switch (buttons) {
+        case app::MessageButtons::Ok: return "ok";
+        case app::MessageButtons::YesNo: return "yesno";
+        case app::MessageButtons::SaveDiscardCancel: return "savediscardcancel";
+    }
+    return "ok";
+}
+
+bool isYesNo(app::Answer answer) { return answer == app::Answer::Yes || answer == app::Answer::No; }
+
 }  // namespace
 
 void ScriptedHost::clearLogs() {
@@ -37,23 +60,29 @@ std::string ScriptedHost::leftovers() const {
     return text;
 }
 
+app::Answer ScriptedHost::takeAnswer(app::MessageButtons buttons) {
+    // A question nobody prepared an answer for is answered No: the cautious choice, and
+    // the one that makes a forgotten `answer` visible in the log. Before unsaved work is
+    // dropped the cautious choice is Save.
+    const bool yesNo = buttons == app::MessageButtons::YesNo;
+    if (answers_.empty()) return yesNo ? app::Answer::No : app::Answer::Save;
+    const app::Answer answer = answers_.front();
+    if (isYesNo(answer) != yesNo)
+        throw MismatchedAnswer(std::string("the queued answer \"") + answerName(answer) +
+                               "\" does not fit a " + (yesNo ? "Yes/No" : "Save/Discard/Cancel") + " question");
+    answers_.pop_front();
+    return answer;
+}
+
 app::Answer ScriptedHost::messageBox(const app::MessageRequest& request) {
-    app::Answer answer = app::Answer::Ok;
-    const char* answerName = "ok";
-    if (request.buttons == app::MessageButtons::YesNo) {
-        // A question nobody prepared an answer for is answered No: the cautious choice,
-        // and the one that makes a forgotten `answer` visible in the log.
-        const bool yes = !answers_.empty() && answers_.front();
-        if (!answers_.empty()) answers_.pop_front();
-        answer = yes ? app::Answer::Yes : app::Answer::No;
-        answerName = yes ? "yes" : "no";
-    }
+    const app::Answer answer =
+        request.buttons == app::MessageButtons::Ok ? app::Answer::Ok : takeAnswer(request.buttons);
     messages_.push_back({
         {"icon", iconName(request.icon)},
-        {"buttons", request.buttons == app::MessageButtons::YesNo ? "yesno" : "ok"},
+        {"buttons", buttonsName(request.buttons)},
         {"title", request.title.empty() ? std::string(app::kApplicationTitle) : request.title},
         {"text", request.text},
-        {"answer", answerName},
+        {"answer", answerName(answer)},
     });
     // Only a message with an informative text has the key, so that older expectations hold.
     if (!request.detail.empty()) messages_.back()["detail"] = request.detail;

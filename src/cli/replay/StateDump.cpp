@@ -111,8 +111,9 @@ json buttonField(const catalogue::ButtonField& field, json& state) {
 
 }  // namespace
 
-json dumpState(const app::frmWendax& form, const ScriptedHost& host) {
+json dumpState(const app::frmWendax& form, const ScriptedHost& host, bool running) {
     json state = json::object();
+    state["running"] = running;
     state["caption"] = form.form.caption();
     state["width"] = form.form.geometry().width;
     state["height"] = form.form.geometry().height;

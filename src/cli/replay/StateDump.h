@@ -9,6 +9,6 @@ namespace vostrel::cli {
 
 // The whole visible state of the main window and what the program showed through the host,
 // as one JSON object: what `dump` prints and what `expect` points into.
-nlohmann::json dumpState(const app::frmWendax& form, const ScriptedHost& host);
+nlohmann::json dumpState(const app::frmWendax& form, const ScriptedHost& host, bool running);
 
 }  // namespace vostrel::cli
