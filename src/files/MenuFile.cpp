@@ -5,6 +5,7 @@
 #include "files/FileBuffer.h"
 #include "files/TextFile.h"
 #include "files/Windows1252.h"
+#include "text/AsciiRun.h"
 
 namespace vostrel::files {
 
@@ -27,7 +28,12 @@ std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path
         const auto stop = lf == std::string_view::npos ? text.size() : lf;
         auto end = stop;
         if (lf != std::string_view::npos && end > start && text[end - 1] == '\r') --end;
-        appendDecodedWindows1252(text.substr(start, end - start), lines.emplace_back());
+        // A line of plain ASCII, nearly every line, is its own UTF-8: copied in one go.
+        const std::string_view line = text.substr(start, end - start);
+        if (text::asciiRunEnd(line, 0) == line.size())
+            lines.emplace_back(line);
+        else
+            appendDecodedWindows1252(line, lines.emplace_back());
         if (lf == std::string_view::npos) break;
         start = lf + 1;
     }
