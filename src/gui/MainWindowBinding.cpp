@@ -53,9 +53,6 @@ void MainWindow::bindList(controls::ListBox& list, QListView* view, QWidget* fra
     // Every row is one line of the same font: the view can place any row by
     // arithmetic instead of measuring a million of them.
     view->setUniformItemSizes(true);
-    // Scrolling by items makes the view measure the page in items again after
-    // every inserted row, a walk over all of them; by pixels it is arithmetic.
-    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     bind(list, frame, [view, model, edit, &list] {
