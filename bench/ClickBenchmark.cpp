@@ -2,6 +2,7 @@
 // preview walks the document, nothing may copy it.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <filesystem>
 
 #include "app/frmWendax.h"
@@ -37,13 +38,24 @@ std::vector<std::string> largeMenu(int lines) {
     return document;
 }
 
-void BM_CommandClick(benchmark::State& state) {
+// The started window holding a large menu of `lines` lines.
+struct LoadedWindow {
+    explicit LoadedWindow(int lines) {
+        form.Form_Load();
+        form.cboMenu.assignAll(largeMenu(lines));
+    }
+    static std::filesystem::path folder() {
+        auto path = std::filesystem::temp_directory_path() / "vostrel-bench";
+        std::filesystem::create_directories(path);
+        return path;
+    }
     SilentHost host;
-    const auto folder = std::filesystem::temp_directory_path() / "vostrel-bench";
-    std::filesystem::create_directories(folder);
-    vostrel::app::frmWendax form(host, folder);
-    form.Form_Load();
-    form.cboMenu.assignAll(largeMenu(static_cast<int>(state.range(0))));
+    vostrel::app::frmWendax form{host, folder()};
+};
+
+void BM_CommandClick(benchmark::State& state) {
+    LoadedWindow window(static_cast<int>(state.range(0)));
+    auto& form = window.form;
     form.NextPageNumber = 100;
     form.ButtonCountCheck = false;
     form.mnuEButtonSperren.setChecked(false);
@@ -64,6 +76,21 @@ void BM_CommandClick(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_CommandClick)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond)->Complexity();
+
+// The live check after one change of a hand-edited menu: what the window asks for after an
+// event (at idle above its threshold). Every line of the menu is judged again.
+void BM_LiveCheck(benchmark::State& state) {
+    LoadedWindow window(static_cast<int>(state.range(0)));
+    auto& form = window.form;
+    const int line = form.cboMenu.count() / 2;
+    const std::array<std::string, 2> texts = {form.cboMenu.entry(line), "MENUITEM|TASK_ABOUT|"};
+    std::size_t flip = 0;
+    for (auto _ : state) {
+        form.cboMenu.replace(line, texts[++flip % 2]);
+        benchmark::DoNotOptimize(form.checkResult().errors);
+    }
+}
+BENCHMARK(BM_LiveCheck)->Arg(1000)->Arg(200000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -6,6 +6,9 @@
 //
 //   vostrel_bench_window click FILE RUNS   (a click on a command at that size)
 //   vostrel_bench_window open FILE RUNS    (opening the file until the list shows it)
+//   vostrel_bench_window check FILE RUNS   (after a click, until the status line and the marks
+//                                           show the check of the changed menu; and the findings
+//                                           window opened on it)
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -86,6 +89,36 @@ int clicks(const QString& file, int runs) {
     return 0;
 }
 
+int checks(const QString& file, int runs) {
+    Window w;
+    w.openFile(file);
+    QWidget* picture = w.window->findChild<QWidget*>(QStringLiteral("imgWXMenu_%1").arg(kCommandPicture));
+    QAction* check = w.window->findChild<QAction*>(QStringLiteral("mnuECheck"));
+    if (!picture || !check) throw std::runtime_error("no command picture or check action");
+    if (w.window->form().mnuEButtonSperren.checked())
+        w.window->findChild<QAction*>(QStringLiteral("mnuEButtonSperren"))->trigger();
+    w.host.answerWhenEmpty = app::Answer::No;
+    std::vector<double> idle, window;
+    for (int run = 0; run < runs; ++run) {
+        const auto start = bench::Clock::now();
+        QTest::mouseClick(picture, Qt::LeftButton);
+        while (!w.window->checkViewCurrent()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        idle.push_back(bench::millisecondsSince(start));
+
+        QTest::mouseClick(picture, Qt::LeftButton);  // the findings window checks anew
+        const auto opened = bench::Clock::now();
+        check->trigger();
+        QCoreApplication::processEvents();
+        window.push_back(bench::millisecondsSince(opened));
+        if (!w.window->checkWindow() || !w.window->checkViewCurrent())
+            throw std::runtime_error("the findings window did not open on the current check");
+        w.window->checkWindow()->close();
+    }
+    std::printf("window_check_lines %d\nwindow_check_idle_ms %.3f\nwindow_check_findings_ms %.3f\n", w.rows(),
+                bench::median(idle), bench::median(window));
+    return 0;
+}
+
 int opens(const QString& file, int runs) {
     std::vector<double> times;
     int lines = 0;
@@ -105,7 +138,8 @@ int main(int argc, char* argv[]) try {
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 4 && args[1] == QStringLiteral("click")) return clicks(args[2], std::max(1, args[3].toInt()));
     if (args.size() == 4 && args[1] == QStringLiteral("open")) return opens(args[2], std::max(1, args[3].toInt()));
-    std::fprintf(stderr, "usage: vostrel_bench_window click|open FILE RUNS\n");
+    if (args.size() == 4 && args[1] == QStringLiteral("check")) return checks(args[2], std::max(1, args[3].toInt()));
+    std::fprintf(stderr, "usage: vostrel_bench_window click|open|check FILE RUNS\n");
     return 2;
 } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());

@@ -3,6 +3,25 @@
 # Run with `cmake -P` this same file compares one run of the tool with its expected output; the
 # output tests below use it that way, so the comparison needs no shell and no second script.
 
+if(CMAKE_SCRIPT_MODE_FILE AND DEFINED REPAIRED)
+    # -DTOOL=… -DINPUT=menu -DREPAIRED=expected repaired menu -DOUT=scratch file -DEXIT=status:
+    # `fix --output` must write exactly the repaired menu, and fixing that again changes nothing.
+    foreach(round 1 2)
+        execute_process(COMMAND ${TOOL} fix ${INPUT} --output ${OUT}.${round}
+            OUTPUT_VARIABLE output ERROR_VARIABLE stderr RESULT_VARIABLE status)
+        if(NOT status STREQUAL EXIT)
+            message(FATAL_ERROR "round ${round}: exit status ${status}, expected ${EXIT}\n${stderr}${output}")
+        endif()
+        execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}.${round} ${REPAIRED}
+            RESULT_VARIABLE differs)
+        if(differs)
+            message(FATAL_ERROR "round ${round}: ${OUT}.${round} differs from ${REPAIRED}")
+        endif()
+        set(INPUT ${OUT}.${round})
+    endforeach()
+    return()
+endif()
+
 if(CMAKE_SCRIPT_MODE_FILE)
     # -DTOOL=… -DARGS=a;b;… -DEXIT=status and either -DEXPECTED=file (the whole output) or
     # -DRULES=a;b;… (the rule names of the findings of `check --json`, as a set)
@@ -91,10 +110,17 @@ if(VOSTREL_BUILD_TESTS)
     vostrel_menu_output_test(show_missing_page 1 empty.txt show --page 9 example_de.mnu)
     vostrel_menu_output_test(bad_language 2 empty.txt check --lang it example_de.mnu)
 
+    function(vostrel_menu_fix_test name menu repaired exit)
+        add_test(NAME menu_tool.fix.${name}
+            COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:vostrel-menu> -DINPUT=${menu}
+                -DREPAIRED=${repaired} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/fix.${name}.mnu -DEXIT=${exit}
+                -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE})
+    endfunction()
+
     # tests/check/rules holds one faulty menu per rule, named after the rule and otherwise
     # correct: the check must report that rule and no other, and fail the file unless the rule
     # only warns. (A unit test sees to it that every rule has its menu.)
-    set(_warning_rules missing-line-end name-case unknown-command
+    set(_warning_rules missing-line-end name-case unknown-command utf8-as-windows-1252 empty-page
         menu-preferences-without-settings settings-unreachable)
     # A settings block can only stand before the main block when the first line is not the
     # main block head, so that menu necessarily brings both findings.
@@ -111,5 +137,22 @@ if(VOSTREL_BUILD_TESTS)
             COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:vostrel-menu> "-DARGS=check;--json;${rule}.mnu"
                 "-DRULES=${rules}" -DEXIT=${exit} -P ${CMAKE_CURRENT_LIST_FILE}
             WORKING_DIRECTORY ${_check}/rules)
+
+        # `fix` on the same menu: the repaired form in tests/check/repairs where the rule has a
+        # repair, else the menu untouched, byte for byte.
+        set(repaired ${_check}/repairs/${rule}.repaired.mnu)
+        if(EXISTS ${repaired})
+            set(exit 0)
+        else()
+            set(repaired ${menu})
+        endif()
+        vostrel_menu_fix_test(${rule} ${menu} ${repaired} ${exit})
+    endforeach()
+    # Repairs that need a menu of their own, beside the rule's faulty menu.
+    file(GLOB _repair_menus CONFIGURE_DEPENDS ${_check}/repairs/*.mnu)
+    list(FILTER _repair_menus EXCLUDE REGEX "\\.repaired\\.mnu$")
+    foreach(menu IN LISTS _repair_menus)
+        get_filename_component(name ${menu} NAME_WE)
+        vostrel_menu_fix_test(own.${name} ${menu} ${_check}/repairs/${name}.repaired.mnu 0)
     endforeach()
 endif()

@@ -129,6 +129,7 @@ void frmWendax::AddNextPage() {
 }
 
 void frmWendax::AddMenuEnd() {
+    blockBeingBuilt_ = false;
     cboMenu.append(menu::menuEndItem());
     const int pageCount = NextBlockPageNumber - 1;
     for (int i = 0; i < cboMenu.count(); ++i) {
@@ -165,6 +166,7 @@ void frmWendax::StartMainBlock() {
     ButtonCountCheck = true;
     NextPageNumber = 1;
     NextBlockPageNumber = 1;
+    blockBeingBuilt_ = true;
     cboMenu.append(menu::mainBlockHead());
     cboMenu.append(menu::pageHead(1, BlockTitle, 1));
     NextPageNumber = 2;
@@ -179,6 +181,7 @@ void frmWendax::StartMainBlock() {
 
 void frmWendax::StartSettingsBlock() {
     language.pick(BlockTitle, kSettingsTitle.german, kSettingsTitle.english, kSettingsTitle.french);
+    blockBeingBuilt_ = true;
     cboMenu.append(menu::settingsBlockHead());
     NextBlockPageNumber = 1;
     cboMenu.append(menu::pageHead(NextPageNumber, BlockTitle, 1));

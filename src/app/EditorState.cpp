@@ -75,6 +75,7 @@ EditorState EditorState::capture(const frmWendax& form) {
     s.editText = form.cboMenu.text();
     s.listTooltip = form.cboMenu.tooltip();
     visitValues(s, form, [](auto& kept, const auto& shown) { kept = shown; });
+    s.blockBeingBuilt = form.blockBeingBuilt();
     const auto& p = form.preview;
     s.caption = form.form.caption();
     s.colours.reserve(form.field.lblWXMenu.size());
@@ -95,6 +96,7 @@ void EditorState::restore(frmWendax& form) const {
     form.cboMenu.restoreSelection(form.cboMenu.validIndex(listIndex) ? listIndex : -1, editText);
     form.cboMenu.setTooltip(listTooltip);
     visitValues(*this, form, [](const auto& kept, auto& shown) { shown = kept; });
+    form.setBlockBeingBuilt(blockBeingBuilt);
     auto& p = form.preview;
     form.form.setCaption(caption);
     for (std::size_t i = 0; i < colours.size(); ++i) form.field.lblWXMenu[i].setBackColour(colours[i]);

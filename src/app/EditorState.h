@@ -40,6 +40,7 @@ struct EditorState {
     std::string listTooltip;  // the position of the selected line
     std::int16_t SelectedLine = 0, PageButtonCount = 0, NextPageNumber = 0, NextBlockPageNumber = 0;
     std::string BlockTitle;
+    bool blockBeingBuilt = false;
     bool ButtonCountCheck = false;
     std::int16_t PreviewPage = 0, PreviewLastPage = 0, PreviewLinkPage = 0, PreviewPageStart = 0;
     bool SkipPreviewScroll = false;

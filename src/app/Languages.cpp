@@ -68,6 +68,7 @@ void frmWendax::applyLanguageCaptions() {
         {&mnuEButtonSperren, false, {"&Button Sperren", "&Lock Button", "&Figer Bouton"}},
         {&mnuEPageAuto, false, {"&Auto-Ablauf", "&Automatical-Run", "Exécution &automatique"}},
         {&mnuECheck, false, {"Menü &Prüfen", "&Check Menu", "&Vérifier Menu"}},
+        {&mnuEReparieren, false, {"Menü &Reparieren", "&Repair Menu", "&Réparer Menu"}},
         {&mnuEStandard, false, {"&Standard Herstellen", "&Standard Undoing", "&Modifier la Standard"}},
         {&mnuAnleitung, false, {"&Anleitung", "M&anual", "&Aide"}},
         {&mnuHistorie, false,

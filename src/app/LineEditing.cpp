@@ -138,6 +138,7 @@ void frmWendax::mnuDMenuLoesch_Click() {
     if (host_.messageBox({MessageIcon::Question, MessageButtons::YesNo, title, MessageText}) != Answer::Yes)
         return;
     cboMenu.clear();
+    blockBeingBuilt_ = false;
     PageButtonCount = 0;
     ButtonCountCheck = false;
     for (int i = 1; i <= catalogue::kCommandCount; ++i)

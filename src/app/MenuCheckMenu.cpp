@@ -1,9 +1,11 @@
-// Checking the menu in the window before it goes to the device. The check reads
-// the document only; choosing a finding selects its line and nothing more.
+// Checking the menu in the window. The live result follows every change of the document; the
+// findings window shows it row by row, and choosing a finding selects its line and nothing
+// more.
 #include "app/frmWendax.h"
 #include "check/MenuCheck.h"
 #include "files/TextFile.h"
 #include "files/Windows1252.h"
+#include "menu/LineSyntax.h"
 
 namespace vostrel::app {
 
@@ -20,6 +22,13 @@ constexpr controls::Wording kNoFindings{"Keine Fehler gefunden.", "No faults fou
                                         "Aucune erreur trouvée."};
 constexpr controls::Wording kLine{"Zeile", "Line", "Ligne"};
 constexpr controls::Wording kFile{"Datei", "File", "Fichier"};
+constexpr controls::Wording kMenuFine{"Menü in Ordnung", "Menu OK", "Menu correct"};
+constexpr controls::Wording kMenuEmpty{"Menü leer", "Menu empty", "Menu vide"};
+constexpr controls::Wording kBlockOpen{"Block im Aufbau", "Block in progress", "Bloc en cours"};
+constexpr controls::Wording kError{"Fehler", "error", "erreur"};
+constexpr controls::Wording kErrors{"Fehler", "errors", "erreurs"};
+constexpr controls::Wording kWarning{"Warnung", "warning", "avertissement"};
+constexpr controls::Wording kWarnings{"Warnungen", "warnings", "avertissements"};
 
 std::string pick(const controls::LanguageFlags& language, const controls::Wording& wording) {
     std::string text{wording.german};
@@ -27,13 +36,18 @@ std::string pick(const controls::LanguageFlags& language, const controls::Wordin
     return text;
 }
 
+std::string counted(const controls::LanguageFlags& language, int n, const controls::Wording& one,
+                    const controls::Wording& many) {
+    return std::to_string(n) + " " + pick(language, n == 1 ? one : many);
+}
+
 // Line ends, a missing last line end and the like exist only in the file. Its bytes are judged
-// only while they still are this document: unchanged since opening or saving, and read back to
-// exactly the lines shown. Otherwise (edited since, file changed or gone) a finding from the
-// bytes would name faults the document does not have, so only the lines are checked.
-std::optional<std::string> bytesOfDocument(const std::filesystem::path& path, bool changed,
+// only while they still are this document: unchanged since opening, and read back to exactly
+// the lines shown. Otherwise (edited since, file changed or gone) a finding from the bytes
+// would name faults the document does not have, so only the lines are checked.
+std::optional<std::string> bytesOfDocument(const std::filesystem::path& path,
                                            const std::vector<std::string>& lines) {
-    if (changed || path.empty()) return std::nullopt;
+    if (path.empty()) return std::nullopt;
     auto bytes = files::readFileBytes(path);
     if (!bytes || files::splitLines(files::decodeWindows1252(*bytes)) != lines) return std::nullopt;
     return bytes;
@@ -41,27 +55,97 @@ std::optional<std::string> bytesOfDocument(const std::filesystem::path& path, bo
 
 }  // namespace
 
-void frmWendax::mnuECheck_Click() {
-    const auto& lines = cboMenu.entries();
-    const auto findings =
-        check::checkMenu(lines, bytesOfDocument(CurrentFilePath, MenuChanged, lines));
+int frmWendax::openBlockHead() const {
+    if (!blockBeingBuilt_) return -1;
+    for (int i = cboMenu.count() - 1; i >= 0; --i)
+        if (cboMenu.entry(i).starts_with("MENUBLOCK|")) return i;
+    return -1;
+}
+
+std::optional<std::string> frmWendax::openedFileBytes() const {
+    if (openedRevision_ != cboMenu.revision()) return std::nullopt;
+    if (!openedBytes_) openedBytes_ = bytesOfDocument(CurrentFilePath, cboMenu.entries());
+    return *openedBytes_;
+}
+
+const check::LiveResult& frmWendax::checkResult() const {
+    const CheckKey key{cboMenu.revision(), openBlockHead()};
+    if (!checkResult_ || key != checkKey_) {
+        checkResult_ = check::liveResult(cboMenu.entries(), openedFileBytes(), key.openBlockHead);
+        checkKey_ = key;
+        ++checkVersion_;
+    }
+    return *checkResult_;
+}
+
+std::string frmWendax::checkStatusText() const {
+    const auto& result = checkResult();
+    if (cboMenu.empty()) return pick(language, kMenuEmpty);
+    std::string text;
+    const auto add = [&text](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
+    if (result.errors > 0) add(counted(language, result.errors, kError, kErrors));
+    if (result.warnings > 0) add(counted(language, result.warnings, kWarning, kWarnings));
+    if (result.open > 0) return pick(language, kBlockOpen) + (text.empty() ? "" : " · " + text);
+    return text.empty() ? pick(language, kMenuFine) : text;
+}
+
+bool frmWendax::checkIsCurrent() const {
+    return checkResult_ && checkKey_ == CheckKey{cboMenu.revision(), openBlockHead()};
+}
+
+std::string frmWendax::lineFindingsText(int index) const {
+    if (!checkResult_) return {};
+    const auto& result = *checkResult_;
     const check::Language lang = checkLanguage(language);
-    MenuCheckWindow window;
+    const auto [from, to] = result.findingsOn(index);
+    std::string text;
+    for (auto i = from; i < to; ++i) {
+        const auto& finding = result.findings[i];
+        if (!text.empty()) text += "\n";
+        text += std::string(check::severityWord(finding.severity, lang)) + ": " +
+                finding.message.in(lang);
+    }
+    return text;
+}
+
+void frmWendax::mnuECheck_Click() {
+    // Asked for by name, the check looks at the file again: it may have changed on disk.
+    openedBytes_.reset();
+    checkResult_.reset();
+    const int shown = frmWXCheck ? frmWXCheck->shownCount + 1 : 1;
+    frmWXCheck.emplace();
+    frmWXCheck->shownCount = shown;
+    refreshCheckWindow();
+}
+
+void frmWendax::refreshCheckWindow() {
+    if (!frmWXCheck) return;
+    const auto& result = checkResult();
+    const check::Language lang = checkLanguage(language);
+    auto& window = *frmWXCheck;
+    if (window.version == checkVersion_ && window.language == static_cast<int>(lang)) return;
+    window.version = checkVersion_;
+    window.language = static_cast<int>(lang);
     window.caption = pick(language, kCaption);
-    for (const auto& finding : findings) {
+    window.rows.clear();
+    window.lines.clear();
+    window.kinds.clear();
+    for (const auto& finding : result.findings) {
         const std::string where = finding.line > 0
                                       ? pick(language, kLine) + " " + std::to_string(finding.line)
                                       : pick(language, kFile);
         window.rows.push_back(where + ": " + std::string(check::severityWord(finding.severity, lang)) +
                               ": " + finding.message.in(lang) + " [" + finding.rule + "]");
         window.lines.push_back(finding.line - 1);
+        window.kinds.push_back(finding.severity == check::Severity::Error ? MenuCheckWindow::Kind::Error
+                                                                          : MenuCheckWindow::Kind::Warning);
     }
-    if (findings.empty()) {
-        window.rows.push_back(pick(language, kNoFindings));
+    if (result.findings.empty()) {
+        window.rows.push_back(result.open > 0 ? pick(language, kBlockOpen) + "."
+                                              : pick(language, kNoFindings));
         window.lines.push_back(-1);
+        window.kinds.push_back(MenuCheckWindow::Kind::Plain);
     }
-    window.shownCount = frmWXCheck ? frmWXCheck->shownCount + 1 : 1;
-    frmWXCheck = std::move(window);
 }
 
 void frmWendax::chooseFinding(int row) {

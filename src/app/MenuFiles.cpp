@@ -198,6 +198,10 @@ bool frmWendax::FileOpen() {
     rememberMenuFolder();
     SelectedLine = -1;  // a line number of the old document names nothing here
     cboMenu.assignAll(std::move(*lines));
+    // Until the next change the document is this file; its bytes are read when the check asks.
+    openedRevision_ = cboMenu.revision();
+    openedBytes_.reset();
+    blockBeingBuilt_ = false;
     cboMenu.setText({});  // the old document's line must not stay in the edit field
     sameFilePath_ = CurrentFilePath;
     markUsedCommands();

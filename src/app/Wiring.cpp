@@ -72,6 +72,7 @@ bool frmWendax::chooseMenuItem(std::string_view name) {
         {"mnuHistorie", &frmWendax::mnuHistorie_Click},
         {"mnuInfo", &frmWendax::mnuInfo_Click},
         {"mnuECheck", &frmWendax::mnuECheck_Click},
+        {"mnuEReparieren", &frmWendax::mnuEReparieren_Click},
     };
     if (const auto it = handlers.find(name); it != handlers.end()) (this->*(it->second))();
     return true;

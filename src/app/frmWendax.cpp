@@ -82,7 +82,8 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
         {&mnuDatei, {&mnuDLaden, &mnuDSichern, &mnuDSpeichern, &mnuLeer2, &mnuDMenuLoesch, &mnuLeer1, &mnuDEnde}},
         {&mnuBearbeiten,
          {&mnuBRueckgaengig, &mnuBWiederherstellen, &mnuLeer3, &mnuBZeileLoesch, &mnuBZeileAendern}},
-        {&mnuButtons, {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck}},
+        {&mnuButtons, {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck,
+                         &mnuEReparieren}},
         {&mnuAnleitung, {}},
         {&mnuFrage, {&mnuInfo, &mnuHistorie}},
     };

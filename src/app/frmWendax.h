@@ -13,6 +13,8 @@
 #include "app/Host.h"
 #include "app/MenuCheckWindow.h"
 #include "catalogue/ButtonField.h"
+#include "check/LiveResult.h"
+#include "check/Repair.h"
 #include "controls/Control.h"
 #include "controls/Language.h"
 #include "controls/ListBox.h"
@@ -77,6 +79,7 @@ public:
     controls::MenuItem mnuEPageAuto{"mnuEPageAuto", "&Auto-Ablauf", "F9"};
     controls::MenuItem mnuEStandard{"mnuEStandard", "&Standard Herstellen"};
     controls::MenuItem mnuECheck{"mnuECheck", "Menü &Prüfen", "F12"};
+    controls::MenuItem mnuEReparieren{"mnuEReparieren", "Menü &Reparieren"};
     controls::MenuItem mnuAnleitung{"mnuAnleitung", "&Anleitung"};
     controls::MenuItem mnuFrage{"mnuFrage", "&?"};
     controls::MenuItem mnuInfo{"mnuInfo", "&Info", "F8"};
@@ -230,6 +233,26 @@ public:
     // ---- Checking the menu ----------------------------------------------------
     void mnuECheck_Click();
     void chooseFinding(int row);  // selects the line the finding names
+    // The live result for the document as it is now. Computed when asked for and kept until
+    // the document or the building state changes, so a click itself never runs the check.
+    const check::LiveResult& checkResult() const;
+    // Brings an open findings window up to date with checkResult(), in the interface language.
+    void refreshCheckWindow();
+    // The status line's text for checkResult(), and the findings on one line as its tooltip.
+    std::string checkStatusText() const;
+    // From the last result computed, current or not: painting a line never runs the check.
+    std::string lineFindingsText(int index) const;
+    const check::LiveResult* lastCheckResult() const { return checkResult_ ? &*checkResult_ : nullptr; }
+    bool checkIsCurrent() const;
+    std::uint64_t checkVersion() const { return checkVersion_; }
+    // Whether a started block has not been ended yet; a step of the history puts it back.
+    bool blockBeingBuilt() const { return blockBeingBuilt_; }
+    void setBlockBeingBuilt(bool building) { blockBeingBuilt_ = building; }
+    // Repairs what has one mechanical answer, after showing the changed lines in a question.
+    void mnuEReparieren_Click();
+    // Applies a repair of the current document as one change: replaced, removed and added lines
+    // one by one, the document marked changed, the building state set as an open sets it.
+    void applyRepair(const check::Repaired& repaired);
 
     // ---- Options ---------------------------------------------------------
     void mnuBHochformat_Click();
@@ -297,6 +320,23 @@ private:
     void wireChangeHandlers();
     void applySettingsLines();
     std::string settingsValue(int line) const;
+
+    // The live check: its cached result and what it was computed for.
+    struct CheckKey {
+        std::uint64_t revision = 0;
+        int openBlockHead = -1;
+        bool operator==(const CheckKey&) const = default;
+    };
+    int openBlockHead() const;
+    std::optional<std::string> openedFileBytes() const;
+    // A cache: asking for the result from a const window (the state dump) may fill it.
+    mutable std::optional<check::LiveResult> checkResult_;
+    mutable CheckKey checkKey_;
+    mutable std::uint64_t checkVersion_ = 0;  // counts recomputations, for the findings window
+    bool blockBeingBuilt_ = false;    // a block was started and has not been ended
+    // The document is the opened file while its revision is this one; its bytes, once read.
+    std::optional<std::uint64_t> openedRevision_;
+    mutable std::optional<std::optional<std::string>> openedBytes_;
 
     Host& host_;
     History history_{cboMenu};

@@ -1,5 +1,6 @@
 // File-level rules: line ends, empty lines, blanks, and characters the editor cannot store.
 #include "check/Rules.h"
+#include "check/Utf8Reading.h"
 #include "menu/LineSyntax.h"
 
 namespace vostrel::check::rules {
@@ -69,6 +70,27 @@ void checkBytes(std::string_view bytes, Collector& out) {
                 say("Der letzten Zeile fehlt das Zeilenende CR LF.",
                     "The last line has no CR LF line end.",
                     "La dernière ligne n'a pas de fin de ligne CR LF."));
+}
+
+void checkEncoding(const std::vector<LineView>& lines, Collector& out) {
+    // One line of genuine Windows-1252 text ("ü" as the byte 0xFC) settles it: the file is not
+    // UTF-8, however the other lines read.
+    const LineView* first = nullptr;
+    for (const auto& line : lines) {
+        const auto look = utf8Look(line.text);
+        if (look == Utf8Look::Foreign) return;
+        if (look == Utf8Look::Utf8 && !first) first = &line;
+    }
+    if (!first) return;
+    const auto example = firstUtf8Example(first->text);
+    out.add(first->number, Severity::Warning, kUtf8AsWindows1252,
+            say("Die Datei ist offenbar als UTF-8 gespeichert: \"{1}\" steht hier für \"{2}\". "
+                "Menüdateien sind Windows-1252.",
+                "The file looks saved as UTF-8: \"{1}\" here stands for \"{2}\". Menu files are "
+                "Windows-1252.",
+                "Le fichier semble enregistré en UTF-8 : « {1} » y tient lieu de « {2} ». Les "
+                "fichiers de menu sont en Windows-1252.",
+                {example.shown, example.meant}));
 }
 
 void checkCharacters(const std::vector<LineView>& lines, bool haveBytes, Collector& out) {

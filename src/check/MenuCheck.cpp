@@ -30,12 +30,12 @@ std::string_view trimBlanks(std::string_view text) {
 const std::vector<std::string_view>& ruleNames() {
     using namespace rules;
     static const std::vector<std::string_view> names = {
-        kByteOrderMark, kLoneLf, kLoneCr, kMissingLineEnd, kEmptyLine, kLeadingBlank,
+        kByteOrderMark, kLoneLf, kLoneCr, kMissingLineEnd, kUtf8AsWindows1252, kEmptyLine, kLeadingBlank,
         kTrailingBlank, kComma, kDoubleQuote, kUnresolvedPlaceholder, kUnknownLineKind,
         kKeywordCase, kNameCase, kMissingClosingBar, kUnknownCommand, kEmptyMenu,
         kFirstLineNotMainBlock, kBlockHeadWithoutPage, kDuplicateBlock, kSettingsBeforeMain,
         kPageNumberSequence, kPageNumberAbove99, kPageInBlock, kBlockPageCount, kTooManyCommands,
-        kItemAfterClosing, kPageNotClosed, kNextPageTarget, kBlockNotEnded,
+        kEmptyPage, kItemAfterClosing, kPageNotClosed, kNextPageTarget, kBlockNotEnded,
         kPreferencesWithoutSettings, kSettingsUnreachable};
     return names;
 }
@@ -82,6 +82,7 @@ std::vector<Finding> checkMenu(const std::vector<std::string>& lines,
         views.push_back(view);
     }
 
+    rules::checkEncoding(views, out);
     rules::checkCharacters(views, fileBytes.has_value(), out);
     rules::checkLineSyntax(views, out);
     rules::checkStructure(views, out);

@@ -16,6 +16,7 @@ inline constexpr std::string_view kByteOrderMark = "byte-order-mark";
 inline constexpr std::string_view kLoneLf = "lone-lf";
 inline constexpr std::string_view kLoneCr = "lone-cr";
 inline constexpr std::string_view kMissingLineEnd = "missing-line-end";
+inline constexpr std::string_view kUtf8AsWindows1252 = "utf8-as-windows-1252";
 inline constexpr std::string_view kEmptyLine = "empty-line";
 inline constexpr std::string_view kLeadingBlank = "leading-blank";
 inline constexpr std::string_view kTrailingBlank = "trailing-blank";
@@ -37,6 +38,7 @@ inline constexpr std::string_view kPageNumberAbove99 = "page-number-above-99";
 inline constexpr std::string_view kPageInBlock = "page-in-block";
 inline constexpr std::string_view kBlockPageCount = "block-page-count";
 inline constexpr std::string_view kTooManyCommands = "too-many-commands";
+inline constexpr std::string_view kEmptyPage = "empty-page";
 inline constexpr std::string_view kItemAfterClosing = "item-after-closing";
 inline constexpr std::string_view kPageNotClosed = "page-not-closed";
 inline constexpr std::string_view kNextPageTarget = "next-page-target";
@@ -72,9 +74,22 @@ void checkBytes(std::string_view bytes, Collector& out);
 // Characters a line must not hold, blanks and empty lines. `haveBytes`: the line ends were
 // already judged from the bytes, so a carriage return inside a line is not reported again.
 void checkCharacters(const std::vector<LineView>& lines, bool haveBytes, Collector& out);
+// A document that reads as UTF-8 once taken back to its bytes: saved by a text editor as UTF-8.
+void checkEncoding(const std::vector<LineView>& lines, Collector& out);
 // Each line on its own: is it one of the six kinds, written as the format wants it.
 void checkLineSyntax(const std::vector<LineView>& lines, Collector& out);
 // Order of blocks, pages and items, numbering and links.
 void checkStructure(const std::vector<LineView>& lines, Collector& out);
+
+// The structural part of the repair: closes every page with the item its position calls for,
+// renumbers the pages through the file, points each closing next-page item at the page that
+// follows and gives each page title its place in the block and the block's page count.
+// Each line carries the index of the document line it came from (-1 for a line the repair
+// added), so that the change can be told line by line afterwards.
+struct TrackedLine {
+    std::string text;
+    int origin = -1;
+};
+void repairStructure(std::vector<TrackedLine>& lines);
 
 }  // namespace vostrel::check::rules

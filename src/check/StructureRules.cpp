@@ -182,9 +182,20 @@ private:
                          {number(line.parsed.pageNumber)}));
     }
 
+    // A page with nothing but its closing item shows the user an empty screen to page through.
+    void checkPageNotEmpty(const Page& page) {
+        if (!page.readable()) return;
+        for (const auto* item : page.items)
+            if (item->parsed.kind == LineKind::CommandItem) return;
+        out_.add(page.head->number, Severity::Warning, kEmptyPage,
+                 say("Seite {1} hat keinen Befehl.", "Page {1} holds no command.",
+                     "La page {1} ne contient aucune commande.", {number(page.number)}));
+    }
+
     // Commands on the page and items after its closing item. False when items follow the
     // closing item: the page's end is then broken already and is not judged again.
     bool checkPageItems(const Page& page) {
+        checkPageNotEmpty(page);
         int commands = 0;
         for (const auto* item : page.items) {
             if (item->parsed.kind != LineKind::CommandItem) continue;

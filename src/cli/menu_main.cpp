@@ -3,9 +3,11 @@
 //
 //   vostrel-menu check FILE… [--lang de|en|fr] [--json]
 //   vostrel-menu show FILE [--page N] [--lang de|en|fr]
+//   vostrel-menu fix FILE [--dry-run] [--output OUT] [--lang de|en|fr]
 //
 // Exit status: 0 no error (warnings allowed) / page shown, 1 errors found / page not found,
-// 2 a file could not be read or the command line was wrong.
+// 2 a file could not be read or written, or the command line was wrong. `fix` judges the
+// repaired menu.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -42,6 +44,15 @@ int main(int argc, char** argv) {
                            ->check(CLI::Range(0, 99));
     addLanguage(show);
 
+    auto* fix = app.add_subcommand("fix", "repair every fault that has one mechanical answer");
+    std::string fixFile;
+    menu::FixOptions fixOptions;
+    std::string output;
+    fix->add_option("FILE", fixFile, "the menu file")->required();
+    fix->add_flag("--dry-run", fixOptions.dryRun, "print the repair as a unified diff, write nothing");
+    auto* outputOption = fix->add_option("--output", output, "write the repaired menu here");
+    addLanguage(fix);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -51,6 +62,10 @@ int main(int argc, char** argv) {
 
     const auto language = *menu::parseLanguage(languageCode);
     if (check->parsed()) return menu::runCheck(checkFiles, language, json, std::cout, std::cerr);
+    if (fix->parsed()) {
+        if (outputOption->count() > 0) fixOptions.output = output;
+        return menu::runFix(fixFile, fixOptions, language, std::cout, std::cerr);
+    }
     const auto page = pageOption->count() > 0 ? std::optional<int>(pageNumber) : std::nullopt;
     return menu::runShow(showFile, page, language, std::cout, std::cerr);
 }

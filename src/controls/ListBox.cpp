@@ -10,6 +10,7 @@ void ListBox::append(std::string text) { insert(count(), std::move(text)); }
 
 void ListBox::insert(int index, std::string text) {
     if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
+    ++revision_;
     const int key = keyOf(text);
     keys_.insert(keys_.begin() + index, key);
     shiftKeyed(index, 1);
@@ -25,6 +26,7 @@ void ListBox::insert(int index, std::string text) {
 
 void ListBox::remove(int index) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::remove");
+    ++revision_;
     std::string removed = std::move(entries_[static_cast<std::size_t>(index)]);
     entries_.erase(entries_.begin() + index);
     setKeyed(index, false);
@@ -45,6 +47,7 @@ void ListBox::replace(int index, std::string text) {
     if (!validIndex(index)) throw std::out_of_range("ListBox::replace");
     auto& slot = entries_[static_cast<std::size_t>(index)];
     if (slot == text) return;
+    ++revision_;
     const int key = keyOf(text);
     keys_[static_cast<std::size_t>(index)] = key;
     setKeyed(index, key != 0);
@@ -54,6 +57,7 @@ void ListBox::replace(int index, std::string text) {
 }
 
 void ListBox::clear() {
+    ++revision_;
     if (sink_ && !entries_.empty()) sink_->replacedAll(std::exchange(entries_, {}));
     entries_.clear();
     keys_.clear();
@@ -65,6 +69,7 @@ void ListBox::clear() {
 }
 
 void ListBox::assignAll(std::vector<std::string> entries) {
+    ++revision_;
     std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
     if (sink_) sink_->replacedAll(std::move(previous));
     rebuildKeys();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,6 +45,10 @@ public:
     // Replaces every entry at once (opening a file, filling the settings).
     void assignAll(std::vector<std::string> entries);
 
+    // Counts every change of the entries, so that what is derived from them (the menu check)
+    // can tell whether it is still current without comparing the entries.
+    std::uint64_t revision() const { return revision_; }
+
     int listIndex() const { return listIndex_; }
     void setListIndex(int index);
 
@@ -81,6 +86,7 @@ private:
     std::function<int(const std::string&)> keyFunction_;
     int listIndex_ = -1;
     std::string text_;
+    std::uint64_t revision_ = 0;
     ListEditSink* sink_ = nullptr;
 };
 

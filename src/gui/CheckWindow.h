@@ -23,8 +23,8 @@ public:
     // A row was clicked or activated with the keyboard.
     std::function<void(int row)> onChoose;
 
-    // Shows caption and rows of `model`. Unchanged rows are left alone, so the
-    // user keeps the selected finding and the scroll position.
+    // Shows caption and rows of `model`, each with the mark of its severity. Unchanged rows
+    // are left alone, so the user keeps the selected finding and the scroll position.
     void mirror(const app::MenuCheckWindow& model);
 
 protected:
@@ -32,15 +32,12 @@ protected:
 
 private:
     void choose(QListWidgetItem* item);
+    // Sizes the window, when it first shows, so that whole messages show.
+    void fitToRows();
 
     QListWidget* findings_ = nullptr;  // lstFindings
     std::vector<std::string> shownRows_;
+    bool sized_ = false;
 };
-
-// How serious a finding row is, read from the severity word the core put
-// into it in any interface language ("Zeile 3: Fehler: ..."); rows that name
-// neither (the all-clear row) are Plain.
-enum class FindingKind { Error, Warning, Plain };
-FindingKind findingKind(const std::string& row);
 
 }  // namespace vostrel::gui

@@ -26,8 +26,18 @@ QModelIndex ListBoxModel::index(int row, int column, const QModelIndex& parent) 
 QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     // Between a change in the core and apply() the view may still paint (a
     // message box in the middle of a handler), so a row it knows may be gone.
-    if (role != Qt::DisplayRole || !index.isValid() || !list_.validIndex(index.row())) return {};
-    return QString::fromStdString(list_.entry(index.row()));
+    if (!index.isValid() || !list_.validIndex(index.row())) return {};
+    if (role == Qt::DisplayRole) return QString::fromStdString(list_.entry(index.row()));
+    if (role == Qt::DecorationRole && marks_.icon) return marks_.icon(index.row());
+    if (role == Qt::ToolTipRole && marks_.tooltip) {
+        const QString tip = marks_.tooltip(index.row());
+        if (!tip.isEmpty()) return tip;
+    }
+    return {};
+}
+
+void ListBoxModel::marksChanged() {
+    if (rows_ > 0) emit dataChanged(index(0), index(rows_ - 1), {Qt::DecorationRole, Qt::ToolTipRole});
 }
 
 Qt::ItemFlags ListBoxModel::flags(const QModelIndex& index) const {

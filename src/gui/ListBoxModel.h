@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QIcon>
+#include <functional>
 #include <vector>
 
 #include "controls/ListBox.h"
@@ -22,6 +24,16 @@ class ListBoxModel : public QAbstractListModel {
     Q_OBJECT
 public:
     explicit ListBoxModel(const controls::ListBox& list, QObject* parent = nullptr);
+
+    // Marks for rows, asked for only for the rows on screen: an icon, and a tooltip that
+    // explains it. Rows without a mark get an empty icon of the same size.
+    struct Marks {
+        std::function<QIcon(int row)> icon;
+        std::function<QString(int row)> tooltip;
+    };
+    void setMarks(Marks marks) { marks_ = std::move(marks); }
+    // The marks changed (the menu check ran again): the view asks anew for the rows it shows.
+    void marksChanged();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     // The list view asks for the index of every row whenever rows come or go;
@@ -53,6 +65,7 @@ private:
     std::vector<Change> pending_;
     bool reset_ = false;
     int rows_ = 0;  // the count the view knows
+    Marks marks_;
 };
 
 }  // namespace vostrel::gui

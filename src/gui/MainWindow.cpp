@@ -290,6 +290,7 @@ void MainWindow::syncChanges() {
         if (const auto it = mirrors_.find(control); it != mirrors_.end()) it->second();
     keepFocusInField(focusedButton);
     updateTabStops();
+    updateCheckView();
     syncSecondaryWindows();
     qtTranslations_.follow(form_->language);
     showPassingNote();

@@ -24,9 +24,11 @@ class QTimer;
 class QLineEdit;
 class QListView;
 class QScrollBar;
+class QTimer;
 
 namespace vostrel::gui {
 
+class CheckStatus;
 class CheckWindow;
 class CommandButton;
 class InfoWindow;
@@ -69,6 +71,12 @@ public:
     // A termination signal arrived: the core ends at once, then this runs; by
     // default it ends the process without waiting for any open box.
     std::function<void()> exitProcess = [] { std::_Exit(0); };
+
+    // The status line and the marks in the list show the check of the document as it is now.
+    // Up to kIdleCheckLines lines they follow every event at once; a larger menu is checked
+    // once the editor has been idle for a moment, so that no click waits for the check.
+    static constexpr int kIdleCheckLines = 10000;
+    bool checkViewCurrent() const;
 
     // The factor by which the layout is zoomed to fill the window (1 at the start size).
     qreal zoomFactor() const { return zoom_.factor(); }
@@ -139,6 +147,10 @@ private:
     void openTextWindow();
     void openInfoWindow();
     void openCheckWindow();
+    // The live check (MainWindowCheck.cpp): now, or when idle for a large menu.
+    void buildCheckView();
+    void updateCheckView();
+    void showCheck();
 
     std::unique_ptr<QtHost> ownHost_;
     std::unique_ptr<app::frmWendax> form_;
@@ -163,6 +175,9 @@ private:
     int textShown_ = 0;
     int infoShown_ = 0;
     int checkShown_ = 0;
+    CheckStatus* checkStatus_ = nullptr;
+    QTimer* idleCheck_ = nullptr;
+    std::uint64_t shownCheckVersion_ = 0;
 
     // The menu items that have a shortcut; they win over the edit line's own keys.
     std::vector<QAction*> shortcutActions_;

@@ -84,6 +84,7 @@ void MainWindow::buildWidgets() {
     // does not make the window taller.
     statusBar();
     new FocusRing(this);
+    buildCheckView();
 
     controls::Control& form = form_->form;
     mirrors_[&form] = [this, &form] {

@@ -13,6 +13,7 @@
 
 #include "app/Host.h"
 #include "check/Finding.h"
+#include "gui/CheckMarks.h"
 #include "gui/CheckWindow.h"
 #include "gui/MainWindow.h"
 
@@ -64,7 +65,8 @@ private slots:
     void choosingAFindingSelectsItsLine();
     void allClearRowSelectsNothing();
     void userCloseResetsTheModelAndResetClosesTheWindow();
-    void severityIsReadInEveryLanguage();
+    void liveResultShowsInStatusLineMarksAndOpenWindow();
+    void largeMenuIsCheckedWhenIdle();
 
 private:
     void check() { window->findChild<QAction*>(QStringLiteral("mnuECheck"))->trigger(); }
@@ -229,34 +231,45 @@ void CheckWindowTest::userCloseResetsTheModelAndResetClosesTheWindow() {
     QVERIFY(!second);
 }
 
-void CheckWindowTest::severityIsReadInEveryLanguage() {
-    using check::Language;
-    using check::Severity;
-    struct Case {
-        Severity severity;
-        Language language;
-        gui::FindingKind expected;
-    };
-    const Case cases[] = {
-        {Severity::Error, Language::German, gui::FindingKind::Error},
-        {Severity::Error, Language::English, gui::FindingKind::Error},
-        {Severity::Error, Language::French, gui::FindingKind::Error},
-        {Severity::Warning, Language::German, gui::FindingKind::Warning},
-        {Severity::Warning, Language::English, gui::FindingKind::Warning},
-        {Severity::Warning, Language::French, gui::FindingKind::Warning},
-    };
-    for (const Case& c : cases) {
-        const std::string word(check::severityWord(c.severity, c.language));
-        const std::string row = "Zeile 7: " + word + ": Text [rule]";
-        QVERIFY2(gui::findingKind(row) == c.expected, row.c_str());
-        // A message that quotes the other severity does not change the row's.
-        const Severity other = c.severity == Severity::Error ? Severity::Warning : Severity::Error;
-        const std::string quoting =
-            row + " (x: " + std::string(check::severityWord(other, c.language)) + ": y)";
-        QVERIFY2(gui::findingKind(quoting) == c.expected, quoting.c_str());
-    }
-    QVERIFY(gui::findingKind("Keine Fehler gefunden.") == gui::FindingKind::Plain);
-    QVERIFY(gui::findingKind("No faults found.") == gui::FindingKind::Plain);
+void CheckWindowTest::liveResultShowsInStatusLineMarksAndOpenWindow() {
+    auto* status = window->findChild<gui::CheckStatus*>(QStringLiteral("lblCheckStatus"));
+    QVERIFY(status && status->isVisible());
+    // Auto-run has begun the main block: its open page count and missing end are no faults,
+    // its first page has no command yet.
+    QCOMPARE(status->text(), QStringLiteral("Block im Aufbau · 1 Warnung"));
+    loadFaultyMenu();
+    QCOMPARE(status->text(), QStringLiteral("2 Fehler"));
+    auto* list = window->findChild<QListView*>(QStringLiteral("cboMenu_list"));
+    const auto rowData = [list](int row, int role) { return list->model()->index(row, 0).data(role); };
+    QVERIFY(rowData(2, Qt::ToolTipRole).toString().startsWith(QStringLiteral("Fehler: Die Zeile endet")));
+    QVERIFY(!rowData(0, Qt::ToolTipRole).isValid());
+    QVERIFY(!rowData(2, Qt::DecorationRole).value<QIcon>().isNull());
+
+    // The open findings window follows a fix at once, without checking again.
+    check();
+    QCOMPARE(findings()->count(), 2);
+    window->form().cboMenu.replace(2, "MENUITEM|TASK_NAVIGATE_TO|");
+    window->syncChanges();
+    QCOMPARE(findings()->count(), 1);
+    QCOMPARE(status->text(), QStringLiteral("1 Fehler"));
+    QVERIFY(!rowData(2, Qt::ToolTipRole).isValid());
+    QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdWXButton_7")), Qt::LeftButton);
+    QCOMPARE(status->text(), QStringLiteral("1 erreur"));
+
+    // Wide enough for the whole of its longest message.
+    const QString longest = findings()->item(0)->text();
+    QVERIFY(findings()->viewport()->width() >= findings()->fontMetrics().horizontalAdvance(longest));
+}
+
+void CheckWindowTest::largeMenuIsCheckedWhenIdle() {
+    std::vector<std::string> lines = kFaultyMenu;
+    lines.resize(gui::MainWindow::kIdleCheckLines + 1, "MENUITEM|TASK_ABOUT|");
+    window->form().cboMenu.assignAll(lines);
+    window->syncChanges();
+    QVERIFY(!window->checkViewCurrent());
+    QTRY_VERIFY_WITH_TIMEOUT(window->checkViewCurrent(), 1000);
+    auto* status = window->findChild<gui::CheckStatus*>(QStringLiteral("lblCheckStatus"));
+    QVERIFY(status->text().contains(QStringLiteral("Fehler")));
 }
 
 QTEST_MAIN(CheckWindowTest)

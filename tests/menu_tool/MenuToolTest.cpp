@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <ostream>
 #include <regex>
@@ -12,6 +13,7 @@
 
 #include "cli/menu/MenuTool.h"
 #include "cli/menu/PagePreview.h"
+#include "files/TextFile.h"
 
 namespace {
 
@@ -227,5 +229,47 @@ TEST(MenuToolShow, PagingFollowsThePreviewsPageSearch) {
     EXPECT_FALSE(menu::showPage(lines, 4, Language::English).has_value());
     EXPECT_TRUE(menu::showAllPages({"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"}, Language::English).empty());
 }
+
+}  // namespace
+
+namespace {
+
+struct FixCase {
+    const char* name;
+    std::string file;
+    bool dryRun;
+    int status;
+    bool diff;        // a unified diff on `out`
+    bool fileChanged; // the menu file itself was rewritten
+};
+
+void PrintTo(const FixCase& c, std::ostream* os) { *os << c.name; }
+
+class MenuToolFix : public ::testing::TestWithParam<FixCase> {};
+
+// The menu is copied first: `fix` without --output writes in place.
+TEST_P(MenuToolFix, StatusDiffAndWrite) {
+    const auto& c = GetParam();
+    const auto copy = std::filesystem::temp_directory_path() / ("vostrel-fix-" + std::string(c.name));
+    std::error_code ignored;
+    std::filesystem::copy_file(c.file, copy, std::filesystem::copy_options::overwrite_existing, ignored);
+    const auto before = vostrel::files::readFileBytes(copy);
+    std::ostringstream out, err;
+    const int status = menu::runFix(copy.string(), {c.dryRun, std::nullopt}, Language::English, out, err);
+    EXPECT_EQ(status, c.status) << out.str() << err.str();
+    EXPECT_EQ(out.str().starts_with("--- "), c.diff) << out.str();
+    EXPECT_EQ(vostrel::files::readFileBytes(copy) != before, c.fileChanged);
+    std::filesystem::remove(copy, ignored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Menus, MenuToolFix,
+    ::testing::Values(
+        FixCase{"CleanMenuUntouched", kExample, false, menu::kClean, false, false},
+        FixCase{"RepairedInPlace", kData + "/rules/keyword-case.mnu", false, menu::kClean, false, true},
+        FixCase{"DryRunWritesNothing", kData + "/rules/keyword-case.mnu", true, menu::kClean, true, false},
+        FixCase{"ErrorNeedingAPersonLeft", kData + "/rules/comma.mnu", false, menu::kFaulty, false, false},
+        FixCase{"Unreadable", kMissing, false, menu::kUnreadable, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

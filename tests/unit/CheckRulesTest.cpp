@@ -122,10 +122,15 @@ std::vector<FaultCase> faultCases() {
         "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE2|Hauptmenü 1/1|",
         "MENUITEM|TASK_MENU_PREFERENCES|",        "MENUITEM|TASK_PAGE1|"};
     const Lines secondSettings = {"MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|",
-                                  "MENUPAGE|TASK_PAGE4|Einstellungen 1/1|", "MENUITEM|TASK_PAGE1|"};
+                                  "MENUPAGE|TASK_PAGE4|Einstellungen 1/1|", "MENUITEM|TASK_SET_VOLUME|",
+                                  "MENUITEM|TASK_PAGE1|"};
     const Lines secondMain = {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
-                              "MENUPAGE|TASK_PAGE4|Hauptmenü 1/1|", "MENUITEM|TASK_PAGE1|"};
+                              "MENUPAGE|TASK_PAGE4|Hauptmenü 1/1|", "MENUITEM|TASK_ABOUT|",
+                              "MENUITEM|TASK_PAGE1|"};
     const Lines hundredPages = longMainBlock(100);
+    Lines utf8 = ex;  // "ü" as its two UTF-8 bytes read one by one
+    for (auto& line : utf8)
+        if (const auto at = line.find("ü"); at != std::string::npos) line.replace(at, 2, "Ã¼");
 
     return {
         // ---- file level
@@ -141,6 +146,8 @@ std::vector<FaultCase> faultCases() {
         {"leading blank", replaced(ex, 4, " MENUITEM|TASK_PLAN_VIA|"), {}, {"leading-blank@4"}},
         {"trailing blank", replaced(ex, 4, "MENUITEM|TASK_PLAN_VIA| "), {}, {"trailing-blank@4"}},
         {"trailing tab", replaced(ex, 10, "MENUITEM|TASK_TRAFFIC_UPDATE|\t"), {}, {"trailing-blank@10"}},
+        {"saved as UTF-8 by a text editor", utf8, {}, {"utf8-as-windows-1252@2"}},
+        {"UTF-8 look-alike beside genuine Windows-1252 text", replaced(utf8, 2, ex[1]), {}, {}},
         {"comma in a title", replaced(ex, 2, "MENUPAGE|TASK_PAGE1|Hauptmenü, Navi 1/2|"), {}, {"comma@2"}},
         {"double quote in a title", replaced(ex, 2, "MENUPAGE|TASK_PAGE1|\"Haupt\" 1/2|"), {}, {"double-quote@2"}},
         // ---- line level
@@ -180,6 +187,7 @@ std::vector<FaultCase> faultCases() {
         {"m does not match the block's page count", replaced(ex, 2, "MENUPAGE|TASK_PAGE1|Hauptmenü 1/3|"), {},
          {"block-page-count@2"}},
         {"open placeholder", replaced(ex, 9, "MENUPAGE|TASK_PAGE2|Hauptmenü 2/§|"), {}, {"unresolved-placeholder@9"}},
+        {"page with no command", removed(removed(ex, 11), 10), {}, {"empty-page@9"}},
         {"six commands on a page", inserted(ex, 8, "MENUITEM|TASK_ABOUT|"), {}, {"too-many-commands@8"}},
         {"command moved behind the next-page item", replaced(replaced(ex, 7, ex[7]), 8, ex[6]), {},
          {"item-after-closing@8"}},
@@ -253,6 +261,7 @@ TEST(CheckRulesMessages, NameTheNumbersOfTheFault) {
 
 TEST(CheckRulesSeverity, OnlyDoubtfulThingsAreWarnings) {
     const std::set<std::string> warnings = {"missing-line-end", "name-case", "unknown-command",
+                                            "utf8-as-windows-1252", "empty-page",
                                             "menu-preferences-without-settings",
                                             "settings-unreachable"};
     for (const auto& c : faultCases())

@@ -38,7 +38,11 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder); }
 
-    fs::path folder = fs::temp_directory_path() / "vostrel-check-menu-test";
+    // A folder of each test's own: ctest runs the tests side by side, and one that switches the
+    // language leaves settings behind that another would read.
+    fs::path folder = fs::temp_directory_path() /
+                      (std::string("vostrel-check-menu-") +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
     vostrel::cli::ScriptedHost host{folder};
     vostrel::app::frmWendax form{host, folder};
 };

@@ -171,6 +171,7 @@ TEST_F(ReplayerTest, DumpPrintsOneLineWithEveryKey) {
                             "frmWXText",
                             "frmWXInfo",
                             "shell",
+                            "check",
                             "running"})
         EXPECT_TRUE(state.contains(key)) << key;
     EXPECT_EQ(state["imgWXMenu"].size(), 115u);
@@ -179,10 +180,10 @@ TEST_F(ReplayerTest, DumpPrintsOneLineWithEveryKey) {
     for (const char* item : {"mnuDatei", "mnuDLaden", "mnuDSpeichern", "mnuDMenuLoesch", "mnuDEnde",
                              "mnuBearbeiten", "mnuBZeileLoesch", "mnuBZeileAendern", "mnuButtons",
                              "mnuBHochformat", "mnuEButtonSperren", "mnuEPageAuto", "mnuEStandard",
-                             "mnuECheck", "mnuAnleitung", "mnuFrage", "mnuInfo", "mnuHistorie", "mnuDSichern",
+                             "mnuECheck", "mnuEReparieren", "mnuAnleitung", "mnuFrage", "mnuInfo", "mnuHistorie", "mnuDSichern",
                              "mnuBRueckgaengig", "mnuBWiederherstellen"})
         EXPECT_TRUE(state["menu"].contains(item)) << item;
-    EXPECT_EQ(state["menu"].size(), 21u);  // separators are not items
+    EXPECT_EQ(state["menu"].size(), 22u);  // separators are not items
     EXPECT_EQ(state["cmdWXButton"].size(), 8u);
     EXPECT_EQ(state["vars"].size(), 22u);
     EXPECT_EQ(state["preview"]["imgMenQ"].size(), 6u);

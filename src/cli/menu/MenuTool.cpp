@@ -3,7 +3,10 @@
 #include <nlohmann/json.hpp>
 
 #include "check/MenuCheck.h"
+#include "check/Repair.h"
 #include "cli/menu/PagePreview.h"
+#include "cli/menu/UnifiedDiff.h"
+#include "files/MenuFile.h"
 #include "files/Paths.h"
 #include "files/TextFile.h"
 #include "files/Windows1252.h"
@@ -40,9 +43,24 @@ void reportUnreadable(const std::string& file, const files::ReadFailure& failure
     err << '\n';
 }
 
+// The file's bytes, or nothing after naming the failure on `err`.
+std::optional<std::string> readMenuBytes(const std::string& file, check::Language language,
+                                         std::ostream& err) {
+    files::ReadFailure failure;
+    auto bytes = files::readFileBytes(files::pathFromUtf8(file), &failure);
+    if (!bytes) reportUnreadable(file, failure, language, err);
+    return bytes;
+}
+
 // The lines the editor would open from these bytes.
 std::vector<std::string> menuLines(const std::string& bytes) {
     return files::splitLines(files::decodeWindows1252(bytes));
+}
+
+void printFinding(const std::string& file, const check::Finding& finding, check::Language language,
+                  std::ostream& out) {
+    out << file << ':' << finding.line << ": " << check::severityWord(finding.severity, language)
+        << ": " << finding.message.in(language) << " [" << finding.rule << "]\n";
 }
 
 void printPage(const ShownPage& page, check::Language language, std::ostream& out) {
@@ -91,9 +109,7 @@ int runCheck(const std::vector<std::string>& files, check::Language language, bo
                                  {"rule", finding.rule},
                                  {"message", message}});
             } else {
-                out << file << ':' << finding.line << ": "
-                    << check::severityWord(finding.severity, language) << ": " << message << " ["
-                    << finding.rule << "]\n";
+                printFinding(file, finding, language, out);
             }
         }
     }
@@ -102,14 +118,49 @@ int runCheck(const std::vector<std::string>& files, check::Language language, bo
     return errors ? kFaulty : kClean;
 }
 
+int runFix(const std::string& file, const FixOptions& options, check::Language language,
+           std::ostream& out, std::ostream& err) {
+    const auto bytes = readMenuBytes(file, language, err);
+    if (!bytes) return kUnreadable;
+    const auto lines = menuLines(*bytes);
+    const auto repaired = check::repairMenu(lines, *bytes);
+    const auto& target = options.output ? *options.output : file;
+
+    std::ostream& report = options.dryRun ? err : out;
+    if (options.dryRun) {
+        writeUnifiedDiff(lines, repaired, file, target, out);
+        if (repaired.lineEndsRewritten)
+            out << "\\ "
+                << pick(language, "Zeilenenden werden CR LF, auch nach der letzten Zeile",
+                        "Line ends become CR LF, after the last line too",
+                        "Les fins de ligne deviennent CR LF, après la dernière ligne aussi")
+                << '\n';
+    } else {
+        std::string error;
+        // An unchanged menu is written as the very bytes it was read from.
+        const bool written = repaired.changesAnything()
+                                 ? files::writeMenuFile(files::pathFromUtf8(target), repaired.lines, error)
+                                 : !options.output ||
+                                       files::replaceFileAtomically(files::pathFromUtf8(target), *bytes, error);
+        if (!written) {
+            err << target << ": "
+                << pick(language, "Datei kann nicht geschrieben werden", "cannot write the file",
+                        "impossible d'écrire le fichier")
+                << ": " << error << '\n';
+            return kUnreadable;
+        }
+    }
+    const auto left = repaired.changesAnything() ? check::checkMenu(repaired.lines)
+                                                 : check::checkMenuFileBytes(*bytes);
+    // What is left needs a person; it is listed as the check lists it.
+    for (const auto& finding : left) printFinding(target, finding, language, report);
+    return check::hasErrors(left) ? kFaulty : kClean;
+}
+
 int runShow(const std::string& file, std::optional<int> page, check::Language language,
             std::ostream& out, std::ostream& err) {
-    files::ReadFailure failure;
-    const auto bytes = files::readFileBytes(files::pathFromUtf8(file), &failure);
-    if (!bytes) {
-        reportUnreadable(file, failure, language, err);
-        return kUnreadable;
-    }
+    const auto bytes = readMenuBytes(file, language, err);
+    if (!bytes) return kUnreadable;
     const auto lines = menuLines(*bytes);
     if (page) {
         const auto shown = showPage(lines, *page, language);

@@ -25,6 +25,18 @@ inline constexpr int kUnreadable = 2;  // a file could not be read
 int runCheck(const std::vector<std::string>& files, check::Language language, bool json,
              std::ostream& out, std::ostream& err);
 
+struct FixOptions {
+    bool dryRun = false;                // print a unified diff, write nothing
+    std::optional<std::string> output;  // write here instead of in place
+};
+
+// `fix FILE`: repairs every finding that has one mechanical answer and writes the menu
+// atomically (or prints the change as a unified diff), then lists what is left, which needs a
+// person, as `check` lists it: on `out`, or on `err` beside a diff. kClean when no error is
+// left, kFaulty otherwise, kUnreadable when the file cannot be read or written.
+int runFix(const std::string& file, const FixOptions& options, check::Language language,
+           std::ostream& out, std::ostream& err);
+
 // `show FILE [--page N]`: the pages as the preview shows them, each with its title and the six
 // places; without a page all pages in order. A menu without the page asked for (or without any
 // page) is named on `err` and gives kFaulty.

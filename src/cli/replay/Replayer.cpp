@@ -65,7 +65,11 @@ void Replayer::checkMenuNames(const std::vector<Step>& steps) {
 
 void Replayer::run(const std::vector<Step>& steps) {
     checkMenuNames(steps);
-    for (const auto& step : steps) runStep(step);
+    for (const auto& step : steps) {
+        runStep(step);
+        // An open findings window follows the document, as in the window.
+        if (form_) form_->refreshCheckWindow();
+    }
     const auto unused = host_.leftovers();
     if (!unused.empty()) throw ExpectationFailure("end of scenario: " + unused);
 }

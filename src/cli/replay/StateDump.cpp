@@ -161,6 +161,11 @@ json dumpState(const app::frmWendax& form, const ScriptedHost& host, bool runnin
                                                {"txtInfo", form.frmWXInfo->txtInfo}}
                                         : json(nullptr);
     state["shell"] = host.shell();
+    const auto& check = form.checkResult();
+    state["check"] = {{"errors", check.errors},
+                      {"warnings", check.warnings},
+                      {"open", check.open},
+                      {"lines", check.lines}};
     state["status"] = {{"text", form.passingNote.text}, {"count", form.passingNote.count}};
     return state;
 }
