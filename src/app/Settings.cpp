@@ -6,8 +6,13 @@
 namespace vostrel::app {
 
 bool frmWendax::writeSettingsFile(std::string& error) const {
-    return files::writeSettingsLines(std::filesystem::path(ProgramFolder) / files::kSettingsFileName,
-                                     cboWXIni.entries(), error);
+    // Without a known program folder the name would point into the current folder,
+    // which is no place of this program's.
+    if (ProgramFolder.empty()) {
+        error = "the program folder is unknown";
+        return false;
+    }
+    return files::writeSettingsLines(ProgramFolder / files::kSettingsFileName, cboWXIni.entries(), error);
 }
 
 void frmWendax::WriteSettings() {
@@ -20,7 +25,7 @@ void frmWendax::WriteSettings() {
                   "The settings could not be saved:\r\n",
                   "Les préférences n'ont pas pu être enregistrées:\r\n");
     host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, kApplicationTitle,
-                      text + files::pathToText(file)});
+                      text + files::pathToText(file), error});
 }
 
 }  // namespace vostrel::app

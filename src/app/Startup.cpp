@@ -51,7 +51,7 @@ void frmWendax::Form_Load() {
     mnuEStandard.setVisible(false);
     mnuHistorie.setVisible(false);
 
-    cboWXIni.assignAll(files::readSettingsLines(ProgramFolder / files::kSettingsFileName));
+    if (!ProgramFolder.empty()) cboWXIni.assignAll(files::readSettingsLines(ProgramFolder / files::kSettingsFileName));
     if (cboWXIni.count() < files::kSettingsMinimumLines) cboWXIni.assignAll(files::standardSettings());
     applySettingsLines();
     settingsRead_ = true;

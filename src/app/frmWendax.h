@@ -265,6 +265,11 @@ public:
     // Settings list to file at shut-down; a failure is reported, never fatal.
     void WriteSettings();
 
+    // Runs a handler for a front end. An exception it throws goes no further: the
+    // document is put back as it was, and a message in the interface language
+    // names the reason. False when the handler failed.
+    bool runGuarded(const std::function<void()>& handler);
+
     // Connects every control model to the front end's observer.
     void setObserver(controls::ControlObserver* observer);
 
@@ -316,7 +321,7 @@ private:
     std::string readFailureText(const files::ReadFailure& failure) const;
     void markUsedCommands();
     void scanPageNumbers();
-    std::string lastDialogFileName_;
+    std::filesystem::path lastDialogFileName_;
     void wireChangeHandlers();
     void applySettingsLines();
     std::string settingsValue(int line) const;

@@ -8,6 +8,7 @@
 // Exit status: 0 no error (warnings allowed) / page shown, 1 errors found / page not found,
 // 2 a file could not be read or written, or the command line was wrong. `fix` judges the
 // repaired menu.
+#include <exception>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -61,11 +62,18 @@ int main(int argc, char** argv) {
     }
 
     const auto language = *menu::parseLanguage(languageCode);
-    if (check->parsed()) return menu::runCheck(checkFiles, language, json, std::cout, std::cerr);
-    if (fix->parsed()) {
-        if (outputOption->count() > 0) fixOptions.output = output;
-        return menu::runFix(fixFile, fixOptions, language, std::cout, std::cerr);
+    try {
+        if (check->parsed()) return menu::runCheck(checkFiles, language, json, std::cout, std::cerr);
+        if (fix->parsed()) {
+            if (outputOption->count() > 0) fixOptions.output = output;
+            return menu::runFix(fixFile, fixOptions, language, std::cout, std::cerr);
+        }
+        const auto page = pageOption->count() > 0 ? std::optional<int>(pageNumber) : std::nullopt;
+        return menu::runShow(showFile, page, language, std::cout, std::cerr);
+    } catch (const std::exception& error) {
+        // No input may abort the tool: whatever went wrong is reported as unreadable input.
+        std::cout.flush();
+        std::cerr << "vostrel-menu: " << error.what() << '\n';
+        return menu::kUnreadable;
     }
-    const auto page = pageOption->count() > 0 ? std::optional<int>(pageNumber) : std::nullopt;
-    return menu::runShow(showFile, page, language, std::cout, std::cerr);
 }

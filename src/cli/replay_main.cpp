@@ -2,17 +2,16 @@
 // Exit status 0 when every step ran and every check held, 1 when a check failed, 2 when the
 // scenario could not be run as written.
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <random>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
-#include "files/Paths.h"
 #include "cli/replay/Replayer.h"
 #include "cli/replay/Scenario.h"
+#include "files/Paths.h"
+#include "files/TextFile.h"
 
 namespace {
 
@@ -51,12 +50,13 @@ private:
 };
 
 int replay(const std::string& scenarioFile, const fs::path& programFolder) {
-    std::ifstream in(vostrel::files::pathFromUtf8(scenarioFile), std::ios::binary);
-    if (!in) {
+    // Read as the editor reads its files: a FIFO or a huge file is refused, not waited on.
+    const auto read = vostrel::files::readFileBytes(vostrel::files::pathFromUtf8(scenarioFile));
+    if (!read) {
         std::cerr << scenarioFile << ": cannot read the scenario\n";
         return kMalformed;
     }
-    const std::string source{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string& source = *read;
     try {
         const auto steps = vostrel::cli::parseScenario(source);
         vostrel::cli::Replayer replayer(programFolder, std::cout);

@@ -16,6 +16,7 @@ void ListBox::insert(int index, std::string text) {
     shiftKeyed(index, 1);
     setKeyed(index, key != 0);
     entries_.insert(entries_.begin() + index, std::move(text));
+    if (journaling_) journal_.push_back({JournalStep::Kind::Inserted, index, {}, {}});
     if (sink_) sink_->inserted(index);
     // The current entry stays the same line of text, as in the toolkit.
     const bool shifted = listIndex_ >= index;
@@ -32,6 +33,8 @@ void ListBox::remove(int index) {
     setKeyed(index, false);
     keys_.erase(keys_.begin() + index);
     shiftKeyed(index + 1, -1);
+    // What a change took away is copied only when both the journal and the sink keep it.
+    if (journaling_) journal_.push_back({JournalStep::Kind::Removed, index, sink_ ? removed : std::move(removed), {}});
     if (sink_) sink_->removed(index, std::move(removed));
     const bool moved = listIndex_ >= index;
     if (listIndex_ == index) {
@@ -52,14 +55,16 @@ void ListBox::replace(int index, std::string text) {
     keys_[static_cast<std::size_t>(index)] = key;
     setKeyed(index, key != 0);
     std::string previous = std::exchange(slot, std::move(text));
+    if (journaling_) journal_.push_back({JournalStep::Kind::Replaced, index, sink_ ? previous : std::move(previous), {}});
     if (sink_) sink_->replaced(index, std::move(previous));
     if (auto* o = observer()) o->listChanged(*this, index);
 }
 
 void ListBox::clear() {
     ++revision_;
-    if (sink_ && !entries_.empty()) sink_->replacedAll(std::exchange(entries_, {}));
-    entries_.clear();
+    std::vector<std::string> previous = std::exchange(entries_, {});
+    if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
+    if (sink_ && !previous.empty()) sink_->replacedAll(std::move(previous));
     keys_.clear();
     keyed_.clear();
     listIndex_ = -1;
@@ -71,6 +76,7 @@ void ListBox::clear() {
 void ListBox::assignAll(std::vector<std::string> entries) {
     ++revision_;
     std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
+    if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
     if (sink_) sink_->replacedAll(std::move(previous));
     rebuildKeys();
     listIndex_ = -1;
@@ -102,6 +108,34 @@ void ListBox::setKeyed(int index, bool keyed) {
     const bool present = it != keyed_.end() && *it == index;
     if (keyed && !present) keyed_.insert(it, index);
     if (!keyed && present) keyed_.erase(it);
+}
+
+void ListBox::beginJournal() {
+    journal_.clear();
+    journaling_ = true;
+    journalListIndex_ = listIndex_;
+    journalText_ = text_;
+}
+
+void ListBox::endJournal() {
+    journaling_ = false;
+    journal_.clear();
+}
+
+void ListBox::rollBack() {
+    // Undone through the ordinary edits, so that an edit sink (the undo history)
+    // hears the way back as well and never holds edits the list no longer has.
+    journaling_ = false;
+    auto journal = std::exchange(journal_, {});
+    for (auto step = journal.rbegin(); step != journal.rend(); ++step) {
+        switch (step->kind) {
+            case JournalStep::Kind::Inserted: remove(step->index); break;
+            case JournalStep::Kind::Removed: insert(step->index, std::move(step->text)); break;
+            case JournalStep::Kind::Replaced: replace(step->index, std::move(step->text)); break;
+            case JournalStep::Kind::Reset: assignAll(std::move(step->entries)); break;
+        }
+    }
+    restoreSelection(validIndex(journalListIndex_) ? journalListIndex_ : -1, std::move(journalText_));
 }
 
 void ListBox::setListIndex(int index) {

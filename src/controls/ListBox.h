@@ -74,7 +74,24 @@ public:
     // entries (the page heads of a menu) never walks the whole list.
     const std::vector<int>& keyedIndices() const { return keyed_; }
 
+    // While a handler runs, each change of the entries is recorded with what it
+    // replaced (moved, or copied when an edit sink keeps it too), so that the
+    // window's exception border can put the list back as it was. Ending the
+    // journal forgets the record.
+    void beginJournal();
+    void endJournal();
+    // Undoes every recorded change, newest first, and restores the current index
+    // and the edit field; the journal ends.
+    void rollBack();
+
 private:
+    struct JournalStep {
+        enum class Kind { Inserted, Removed, Replaced, Reset } kind;
+        int index = 0;
+        std::string text;                 // the removed or replaced entry
+        std::vector<std::string> entries;  // every entry before a reset
+    };
+
     int keyOf(const std::string& text) const { return keyFunction_ ? keyFunction_(text) : 0; }
     void rebuildKeys();
     void shiftKeyed(int from, int by);
@@ -88,6 +105,10 @@ private:
     std::string text_;
     std::uint64_t revision_ = 0;
     ListEditSink* sink_ = nullptr;
+    bool journaling_ = false;
+    std::vector<JournalStep> journal_;
+    int journalListIndex_ = -1;
+    std::string journalText_;
 };
 
 }  // namespace vostrel::controls

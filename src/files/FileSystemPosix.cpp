@@ -117,12 +117,12 @@ void syncFolder(const std::filesystem::path& folder) {
 
 // Keeps the old file's owner where this process may set it, and its permission bits.
 void keepOwnerAndMode(int fd, const struct stat& old) {
-    // Changing the owner may be refused; the new file then belongs to this user, as a
-    // new file would. The mode comes after, since a change of owner may clear bits.
-    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        }
-    }
+    // Only root may give a file away; a group the user belongs to can still be kept. A
+    // refusal leaves the new file this user's, as any new file would be. The mode comes
+    // after, since a change of owner may clear bits.
+    const bool sameOwner = old.st_uid == ::geteuid() && old.st_gid == ::getegid();
+    [[maybe_unused]] const bool kept = sameOwner || ::fchown(fd, old.st_uid, old.st_gid) == 0 ||
+                                       ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
     ::fchmod(fd, old.st_mode & 07777);
 }
 
@@ -146,17 +146,14 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view b
         return false;
     }
     if (exists) keepOwnerAndMode(fd, old);
+    // Naming and renaming follow each other directly, so that a kill finds a named
+    // temporary file only in that instant; the data is on the disk before either.
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     if (ok && named.empty()) ok = nameTemporary(fd, folder, named);
+    if (ok) ok = ::rename(named.c_str(), target.c_str()) == 0;
     if (!ok) error = lastSystemError();
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = lastSystemError();
-    }
-    if (ok && ::rename(named.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = lastSystemError();
-    }
+    // The data was synced before the rename, so closing has nothing left to report.
+    ::close(fd);
     if (!ok) {
         if (!named.empty()) ::unlink(named.c_str());
         return false;

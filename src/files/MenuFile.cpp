@@ -1,6 +1,7 @@
 #include "files/MenuFile.h"
 
 #include <algorithm>
+#include <new>
 
 #include "files/FileBuffer.h"
 #include "files/TextFile.h"
@@ -9,17 +10,11 @@
 
 namespace vostrel::files {
 
-std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path& file,
-                                                     ReadFailure* failure) {
-    auto read = FileBuffer::read(file);
-    const auto* bytes = std::get_if<FileBuffer>(&read);
-    if (!bytes) {
-        if (failure) *failure = std::get<ReadFailure>(std::move(read));
-        return std::nullopt;
-    }
-    // Each line is decoded straight into its own string: a million-line menu
-    // then needs no second copy of the whole text.
-    const std::string_view text = bytes->view();
+namespace {
+
+// Each line is decoded straight into its own string: a million-line menu then
+// needs no second copy of the whole text.
+std::vector<std::string> splitDecoded(std::string_view text) {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
@@ -38,6 +33,25 @@ std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path
         start = lf + 1;
     }
     return lines;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path& file,
+                                                     ReadFailure* failure) {
+    auto read = FileBuffer::read(file);
+    const auto* bytes = std::get_if<FileBuffer>(&read);
+    if (!bytes) {
+        if (failure) *failure = std::get<ReadFailure>(std::move(read));
+        return std::nullopt;
+    }
+    try {
+        return splitDecoded(bytes->view());
+    } catch (const std::bad_alloc&) {
+        // A file below the size limit can still hold more lines than memory does.
+        if (failure) *failure = ReadFailure{ReadFailure::Kind::TooLarge, {}};
+        return std::nullopt;
+    }
 }
 
 int firstUnencodableLine(const std::vector<std::string>& lines) {

@@ -1,5 +1,7 @@
 #include "gui/ListBoxModel.h"
 
+#include "text/LineText.h"
+
 namespace vostrel::gui {
 
 namespace {
@@ -8,6 +10,10 @@ namespace {
 // replaying them row by row, and the view loses nothing worth keeping: the
 // current row is set from the model after every sync anyway.
 constexpr std::size_t kMostReplayedChanges = 4096;
+
+// No row is wider than this on any screen; laying out a line of millions of
+// characters froze the list for minutes, so longer lines show cut.
+constexpr std::size_t kLongestShownCharacters = 1000;
 
 }  // namespace
 
@@ -27,7 +33,7 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     // Between a change in the core and apply() the view may still paint (a
     // message box in the middle of a handler), so a row it knows may be gone.
     if (!index.isValid() || !list_.validIndex(index.row())) return {};
-    if (role == Qt::DisplayRole) return QString::fromStdString(list_.entry(index.row()));
+    if (role == Qt::DisplayRole) return shownText(list_.entry(index.row()));
     if (role == Qt::DecorationRole && marks_.icon) return marks_.icon(index.row());
     if (role == Qt::ToolTipRole && marks_.tooltip) {
         const QString tip = marks_.tooltip(index.row());
@@ -38,6 +44,14 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
 
 void ListBoxModel::marksChanged() {
     if (rows_ > 0) emit dataChanged(index(0), index(rows_ - 1), {Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+QString ListBoxModel::shownText(std::string_view entry) {
+    // A character takes at least one byte, so a short entry needs no counting.
+    if (entry.size() <= kLongestShownCharacters) return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+    const auto shown = text::charLeftView(entry, kLongestShownCharacters);
+    if (shown.size() == entry.size()) return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+    return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())) + QChar(0x2026);
 }
 
 Qt::ItemFlags ListBoxModel::flags(const QModelIndex& index) const {

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QIcon>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "controls/ListBox.h"
@@ -40,6 +41,9 @@ public:
     // answering without the base class's virtual checks keeps that walk short.
     QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // An entry as its row shows it: whole, or cut with an ellipsis when it is too
+    // long for any screen. The document keeps every entry whole.
+    static QString shownText(std::string_view entry);
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // What the core reported since the last apply().

@@ -73,7 +73,7 @@ MainWindow::MainWindow(const std::filesystem::path& programFolder, app::Host* ho
 
     form_->setObserver(this);
     ++handlerDepth_;
-    form_->Form_Load();
+    form_->runGuarded([this] { form_->Form_Load(); });
     --handlerDepth_;
     // Start-up touches nearly every control; mirroring all of them once is
     // simpler than replaying the notes, and from here on only changes count.
@@ -93,13 +93,9 @@ MainWindow::~MainWindow() {
 bool MainWindow::forward(const std::function<void()>& handler, const controls::Control* echo) {
     if (handlerDepth_ > 0 || syncing_ || form_->closed()) return false;
     ++handlerDepth_;
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        // A slot must not let an exception into Qt's event loop; the window
-        // shows whatever state the handler reached.
-        qWarning("vostrel: handler failed: %s", error.what());
-    }
+    // A slot must not let an exception into Qt's event loop: the core puts the
+    // document back and says so in a message box.
+    form_->runGuarded(handler);
     --handlerDepth_;
     if (echo) changed_.insert(echo);
     syncChanges();
@@ -126,7 +122,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     recoveryWriter_->waitForDone();
     if (!form_->closed() && handlerDepth_ == 0) {
         ++handlerDepth_;
-        form_->Form_Unload();
+        form_->runGuarded([this] { form_->Form_Unload(); });
         --handlerDepth_;
         syncChanges();
     }

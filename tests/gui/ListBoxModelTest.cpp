@@ -14,6 +14,8 @@
 
 using namespace vostrel;
 
+Q_DECLARE_METATYPE(std::string)
+
 namespace {
 
 // Reports the core's notifications to the model, as the main window does.
@@ -39,6 +41,8 @@ private slots:
     void viewFollowsTheList_data();
     void viewFollowsTheList();
     void rowsGoneBeforeApplyReadAsNothing();
+    void longLinesShowCut_data();
+    void longLinesShowCut();
 };
 
 void ListBoxModelTest::viewFollowsTheList_data() {
@@ -128,6 +132,27 @@ void ListBoxModelTest::rowsGoneBeforeApplyReadAsNothing() {
     model.apply();
     QCOMPARE(model.rowCount(), 1);
     list.setObserver(nullptr);
+}
+
+void ListBoxModelTest::longLinesShowCut_data() {
+    QTest::addColumn<std::string>("entry");
+    QTest::addColumn<QString>("shown");
+    const QString thousand(1000, QLatin1Char('a'));
+    QTest::newRow("short") << std::string("MENUITEM|A,B|") << QStringLiteral("MENUITEM|A,B|");
+    QTest::newRow("at the limit") << std::string(1000, 'a') << thousand;
+    QTest::newRow("multibyte, at the limit in characters") << std::string(1000, 'a').replace(0, 1, "\xC3\xBC")
+                                                           << QStringLiteral("\u00FC") + thousand.mid(1);
+    QTest::newRow("50 MB") << std::string(50'000'000, 'a') << thousand + QChar(0x2026);
+}
+
+void ListBoxModelTest::longLinesShowCut() {
+    QFETCH(std::string, entry);
+    QFETCH(QString, shown);
+    controls::ListBox list{"cboMenu"};
+    list.append(entry);
+    gui::ListBoxModel model(list);
+    QCOMPARE(model.data(model.index(0), Qt::DisplayRole).toString(), shown);
+    QCOMPARE(list.entry(0).size(), entry.size());
 }
 
 QTEST_MAIN(ListBoxModelTest)

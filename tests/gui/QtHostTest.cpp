@@ -1,5 +1,8 @@
 // The conversions between the core's dialog requests and Qt's dialogs.
+#include <QApplication>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include "gui/QtHost.h"
 
@@ -46,6 +49,24 @@ private slots:
     void emptyTitleIsTheProgramName() {
         QCOMPARE(gui::dialogTitle(""), QStringLiteral("RU6 Vostrel"));
         QCOMPARE(gui::dialogTitle("Öffnen Menü"), QStringLiteral("Öffnen Menü"));
+    }
+
+    // The reason of a failed save or open shows beneath the message, as the box's informative text.
+    void detailIsTheInformativeText() {
+        QString text;
+        QString informative;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            text = box->text();
+            informative = box->informativeText();
+            box->accept();
+        });
+        gui::QtHost host;
+        host.messageBox({app::MessageIcon::Warning, app::MessageButtons::Ok, "T", "Fehler beim Schreiben der Datei.",
+                         "Permission denied"});
+        QCOMPARE(text, QStringLiteral("Fehler beim Schreiben der Datei."));
+        QCOMPARE(informative, QStringLiteral("Permission denied"));
     }
 };
 

@@ -7,6 +7,7 @@
 
 #include "cli/replay/StateDump.h"
 #include "files/Paths.h"
+#include "files/TextFile.h"
 
 namespace vostrel::cli {
 
@@ -274,14 +275,12 @@ void Replayer::expectFile(const Step& step) {
     std::string expected;
     step.words[1].toWindows1252(expected);
     const auto path = resolve(step.text(0));
-    std::ifstream in(path, std::ios::binary);
+    // Read as the editor reads: a FIFO or a huge file is refused rather than waited on.
     std::string actual = "missing";
     bool equal = false;
-    if (in) {
-        const std::string bytes{std::istreambuf_iterator<char>(in),
-                                std::istreambuf_iterator<char>()};
-        actual = quoteBytes(bytes);
-        equal = bytes == expected;
+    if (const auto bytes = files::readFileBytes(path)) {
+        actual = quoteBytes(*bytes);
+        equal = *bytes == expected;
     }
     if (!equal)
         throw ExpectationFailure("line " + std::to_string(step.line) + ": expect-file " +
