@@ -24,11 +24,16 @@ endif()
 
 if(CMAKE_SCRIPT_MODE_FILE)
     # -DTOOL=… -DARGS=a;b;… -DEXIT=status and either -DEXPECTED=file (the whole output) or
-    # -DRULES=a;b;… (the rule names of the findings of `check --json`, as a set)
+    # -DRULES=a;b;… (the rule names of the findings of `check --json`, as a set). TOOL may
+    # start with the program that runs it (Wine, for a Windows build). -DCRLF=ON: the console
+    # output ends its lines with CR LF, as on Windows, and is compared as if it ended them with LF.
     execute_process(COMMAND ${TOOL} ${ARGS}
         OUTPUT_VARIABLE actual
         ERROR_VARIABLE stderr
         RESULT_VARIABLE status)
+    if(CRLF)
+        string(REPLACE "\r\n" "\n" actual "${actual}")
+    endif()
     if(NOT status STREQUAL EXIT)
         message(FATAL_ERROR "exit status ${status}, expected ${EXIT}\n${stderr}${actual}")
     endif()
@@ -65,6 +70,7 @@ add_library(vostrel_menu_tool STATIC ${VOSTREL_MENU_TOOL_SOURCES})
 target_link_libraries(vostrel_menu_tool PUBLIC vostrel_core nlohmann_json::nlohmann_json CLI11::CLI11)
 add_executable(vostrel-menu ${_vostrel_menu_root}/src/cli/menu_main.cpp)
 target_link_libraries(vostrel-menu PRIVATE vostrel_menu_tool)
+vostrel_tool_main(vostrel-menu)
 
 if(VOSTREL_BUILD_TESTS)
     enable_testing()
@@ -80,13 +86,23 @@ if(VOSTREL_BUILD_TESTS)
         VOSTREL_CHECK_DATA_DIR="${_vostrel_menu_root}/tests/check")
     gtest_discover_tests(vostrel_menu_tool_tests TEST_PREFIX "menu_tool." DISCOVERY_TIMEOUT 60)
 
+    # Runs the tool itself, under the cross build's emulator where there is one.
+    set(_tool "$<TARGET_FILE:vostrel-menu>")
+    if(CMAKE_CROSSCOMPILING_EMULATOR)
+        set(_tool "${CMAKE_CROSSCOMPILING_EMULATOR};${_tool}")
+    endif()
+    set(_crlf OFF)
+    if(WIN32)
+        set(_crlf ON)
+    endif()
+
     # The tool itself on the menus in tests/check, output compared byte for byte. The tests run
     # inside tests/check and name the menus relative to it, so the expected outputs hold no
     # path of the checkout.
     set(_check ${_vostrel_menu_root}/tests/check)
     function(vostrel_menu_output_test name exit expected)
         add_test(NAME menu_tool.output.${name}
-            COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:vostrel-menu> "-DARGS=${ARGN}"
+            COMMAND ${CMAKE_COMMAND} "-DTOOL=${_tool}" "-DARGS=${ARGN}" -DCRLF=${_crlf}
                 -DEXPECTED=${_check}/${expected} -DEXIT=${exit}
                 -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE}
             WORKING_DIRECTORY ${_check})
@@ -110,9 +126,28 @@ if(VOSTREL_BUILD_TESTS)
     vostrel_menu_output_test(show_missing_page 1 empty.txt show --page 9 example_de.mnu)
     vostrel_menu_output_test(bad_language 2 empty.txt check --lang it example_de.mnu)
 
+    # A menu named with "ä", "ř" and blanks in a folder named so, given by its absolute path:
+    # the name arrives whole (on Windows through the wide main, and a leading "/" is no
+    # option there) and comes back in UTF-8, as text and as JSON.
+    set(_named "${CMAKE_CURRENT_BINARY_DIR}/Menüs ä ř/hand edited ř.mnu")
+    configure_file(${_check}/hand_edited.mnu ${_named} COPYONLY)
+    foreach(expected hand_edited.check.en.txt hand_edited.check.fr.json)
+        file(READ ${_check}/${expected} _output)
+        string(REPLACE "hand_edited.mnu" "${_named}" _output "${_output}")
+        file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/named.${expected}" "${_output}")
+    endforeach()
+    add_test(NAME menu_tool.output.check_named_with_accents
+        COMMAND ${CMAKE_COMMAND} "-DTOOL=${_tool}" "-DARGS=check;${_named}" -DCRLF=${_crlf}
+            -DEXPECTED=${CMAKE_CURRENT_BINARY_DIR}/named.hand_edited.check.en.txt -DEXIT=1
+            -P ${CMAKE_CURRENT_LIST_FILE})
+    add_test(NAME menu_tool.output.check_named_with_accents_json
+        COMMAND ${CMAKE_COMMAND} "-DTOOL=${_tool}" "-DARGS=check;--json;--lang;fr;${_named}"
+            -DCRLF=${_crlf} -DEXPECTED=${CMAKE_CURRENT_BINARY_DIR}/named.hand_edited.check.fr.json
+            -DEXIT=1 -P ${CMAKE_CURRENT_LIST_FILE})
+
     function(vostrel_menu_fix_test name menu repaired exit)
         add_test(NAME menu_tool.fix.${name}
-            COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:vostrel-menu> -DINPUT=${menu}
+            COMMAND ${CMAKE_COMMAND} "-DTOOL=${_tool}" -DINPUT=${menu}
                 -DREPAIRED=${repaired} -DOUT=${CMAKE_CURRENT_BINARY_DIR}/fix.${name}.mnu -DEXIT=${exit}
                 -P ${CMAKE_CURRENT_FUNCTION_LIST_FILE})
     endfunction()
@@ -134,7 +169,7 @@ if(VOSTREL_BUILD_TESTS)
         endif()
         set(rules ${rule} ${_also_${rule}})
         add_test(NAME menu_tool.rule.${rule}
-            COMMAND ${CMAKE_COMMAND} -DTOOL=$<TARGET_FILE:vostrel-menu> "-DARGS=check;--json;${rule}.mnu"
+            COMMAND ${CMAKE_COMMAND} "-DTOOL=${_tool}" "-DARGS=check;--json;${rule}.mnu"
                 "-DRULES=${rules}" -DEXIT=${exit} -P ${CMAKE_CURRENT_LIST_FILE}
             WORKING_DIRECTORY ${_check}/rules)
 

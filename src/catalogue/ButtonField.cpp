@@ -72,8 +72,11 @@ void ButtonField::applyCommandTooltips(const controls::ListBox& commandTable) {
         imgWXMenu[k + 1].setTooltip(rowCommand(commandTable.entry(k)));
     // The tooltips never change again, and opening a file looks up every line.
     buttonByCommand_.clear();
-    for (int i = 1; i < kButtonCount; ++i)
+    longestCommand_ = 0;
+    for (int i = 1; i < kButtonCount; ++i) {
         buttonByCommand_.emplace(text::upperAscii(imgWXMenu[i].tooltip()), i);  // the first one wins
+        longestCommand_ = std::max(longestCommand_, imgWXMenu[i].tooltip().size());
+    }
 }
 
 void ButtonField::LabelCommandButtons(const controls::ListBox& commandTable,
@@ -105,7 +108,15 @@ void ButtonField::SetButtonPageCaption(const controls::LanguageFlags& language) 
 
 int ButtonField::buttonOfCommand(std::string_view command) const {
     if (!buttonByCommand_.empty()) {
-        const auto it = buttonByCommand_.find(text::upperAscii(command));
+        // Longer than every command: no button, and no need to upper-case it.
+        if (command.size() > longestCommand_) return 0;
+        std::array<char, 64> upper;
+        if (command.size() > upper.size()) {
+            const auto it = buttonByCommand_.find(text::upperAscii(command));
+            return it == buttonByCommand_.end() ? 0 : it->second;
+        }
+        for (std::size_t i = 0; i < command.size(); ++i) upper[i] = text::asciiUpper(command[i]);
+        const auto it = buttonByCommand_.find(std::string_view(upper.data(), command.size()));
         return it == buttonByCommand_.end() ? 0 : it->second;
     }
     for (int i = 1; i < kButtonCount; ++i)

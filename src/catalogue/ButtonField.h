@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -48,7 +49,14 @@ public:
     void setObserver(controls::ControlObserver* observer);
 
 private:
-    std::unordered_map<std::string, int> buttonByCommand_;  // upper-cased command -> button
+    // Looked up by a view of a line's command, so that opening a file builds
+    // no string per line.
+    struct CommandHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    std::unordered_map<std::string, int, CommandHash, std::equal_to<>> buttonByCommand_;  // upper-cased command -> button
+    std::size_t longestCommand_ = 0;
 };
 
 }  // namespace vostrel::catalogue

@@ -16,12 +16,17 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/Utf8Main.h"
 #include "cli/menu/MenuTool.h"
+
+namespace {
 
 namespace menu = vostrel::cli::menu;
 
-int main(int argc, char** argv) {
+int runMenuTool(int argc, char** argv) {
     CLI::App app{"Checks RU6 Vostrel menu files and shows their pages.", "vostrel-menu"};
+    // A file argument such as "/home/m.mnu" is a file, never a Windows-style option.
+    app.allow_windows_style_options(false);
     app.require_subcommand(1);
 
     std::string languageCode = "en";
@@ -77,3 +82,7 @@ int main(int argc, char** argv) {
         return menu::kUnreadable;
     }
 }
+
+}  // namespace
+
+VOSTREL_UTF8_MAIN(runMenuTool)

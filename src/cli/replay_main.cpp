@@ -8,6 +8,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/Utf8Main.h"
 #include "cli/replay/Replayer.h"
 #include "cli/replay/Scenario.h"
 #include "files/Paths.h"
@@ -73,11 +74,11 @@ int replay(const std::string& scenarioFile, const fs::path& programFolder) {
     return kPassed;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int runReplay(int argc, char** argv) {
     CLI::App app{"Runs a scenario of user steps and checks against the RU6 Vostrel editor.",
                  "vostrel-replay"};
+    // An absolute scenario path such as "/tmp/a.scn" is a file, never a Windows-style option.
+    app.allow_windows_style_options(false);
     std::string scenarioFile;
     std::string programFolder;
     app.add_option("SCENARIO", scenarioFile, "the scenario file")->required();
@@ -107,3 +108,7 @@ int main(int argc, char** argv) {
         return kFailed;
     }
 }
+
+}  // namespace
+
+VOSTREL_UTF8_MAIN(runReplay)

@@ -1,5 +1,6 @@
 #include "controls/ListBox.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -10,7 +11,10 @@ void ListBox::append(std::string text) { insert(count(), std::move(text)); }
 void ListBox::insert(int index, std::string text) {
     if (index < 0 || index > count()) throw std::out_of_range("ListBox::insert");
     ++revision_;
-    keys_.insert(keys_.begin() + index, keyOf(text));
+    const int key = keyOf(text);
+    keys_.insert(keys_.begin() + index, key);
+    shiftKeyed(index, 1);
+    setKeyed(index, key != 0);
     entries_.insert(entries_.begin() + index, std::move(text));
     if (journaling_) journal_.push_back({JournalStep::Kind::Inserted, index, {}, {}});
     if (sink_) sink_->inserted(index);
@@ -26,10 +30,12 @@ void ListBox::remove(int index) {
     ++revision_;
     std::string removed = std::move(entries_[static_cast<std::size_t>(index)]);
     entries_.erase(entries_.begin() + index);
+    setKeyed(index, false);
+    keys_.erase(keys_.begin() + index);
+    shiftKeyed(index + 1, -1);
     // What a change took away is copied only when both the journal and the sink keep it.
     if (journaling_) journal_.push_back({JournalStep::Kind::Removed, index, sink_ ? removed : std::move(removed), {}});
     if (sink_) sink_->removed(index, std::move(removed));
-    keys_.erase(keys_.begin() + index);
     const bool moved = listIndex_ >= index;
     if (listIndex_ == index) {
         listIndex_ = -1;
@@ -45,7 +51,9 @@ void ListBox::replace(int index, std::string text) {
     auto& slot = entries_[static_cast<std::size_t>(index)];
     if (slot == text) return;
     ++revision_;
-    keys_[static_cast<std::size_t>(index)] = keyOf(text);
+    const int key = keyOf(text);
+    keys_[static_cast<std::size_t>(index)] = key;
+    setKeyed(index, key != 0);
     std::string previous = std::exchange(slot, std::move(text));
     if (journaling_) journal_.push_back({JournalStep::Kind::Replaced, index, sink_ ? previous : std::move(previous), {}});
     if (sink_) sink_->replaced(index, std::move(previous));
@@ -58,6 +66,7 @@ void ListBox::clear() {
     if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
     if (sink_ && !previous.empty()) sink_->replacedAll(std::move(previous));
     keys_.clear();
+    keyed_.clear();
     listIndex_ = -1;
     text_.clear();
     if (auto* o = observer()) o->listCleared(*this);
@@ -82,7 +91,23 @@ void ListBox::setKeyFunction(std::function<int(const std::string&)> key) {
 
 void ListBox::rebuildKeys() {
     keys_.resize(entries_.size());
-    for (std::size_t i = 0; i < entries_.size(); ++i) keys_[i] = keyOf(entries_[i]);
+    keyed_.clear();
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        keys_[i] = keyOf(entries_[i]);
+        if (keys_[i] != 0) keyed_.push_back(static_cast<int>(i));
+    }
+}
+
+// Every keyed index at or after `from` moves by `by` (an entry came or went).
+void ListBox::shiftKeyed(int from, int by) {
+    for (auto it = std::lower_bound(keyed_.begin(), keyed_.end(), from); it != keyed_.end(); ++it) *it += by;
+}
+
+void ListBox::setKeyed(int index, bool keyed) {
+    const auto it = std::lower_bound(keyed_.begin(), keyed_.end(), index);
+    const bool present = it != keyed_.end() && *it == index;
+    if (keyed && !present) keyed_.insert(it, index);
+    if (!keyed && present) keyed_.erase(it);
 }
 
 void ListBox::beginJournal() {

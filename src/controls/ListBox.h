@@ -69,6 +69,10 @@ public:
     // every text. Setting the function computes it for the entries there are.
     void setKeyFunction(std::function<int(const std::string&)> key);
     int key(int index) const { return keys_[static_cast<std::size_t>(index)]; }
+    // The indices of the entries whose key is not zero, in ascending order.
+    // Kept up to date as entries change, so that a search for the few keyed
+    // entries (the page heads of a menu) never walks the whole list.
+    const std::vector<int>& keyedIndices() const { return keyed_; }
 
     // While a handler runs, each change of the entries is recorded with what it
     // replaced (moved, or copied when an edit sink keeps it too), so that the
@@ -87,12 +91,15 @@ private:
         std::string text;                 // the removed or replaced entry
         std::vector<std::string> entries;  // every entry before a reset
     };
-    void rebuildKeys();
 
     int keyOf(const std::string& text) const { return keyFunction_ ? keyFunction_(text) : 0; }
+    void rebuildKeys();
+    void shiftKeyed(int from, int by);
+    void setKeyed(int index, bool keyed);
 
     std::vector<std::string> entries_;
     std::vector<int> keys_;
+    std::vector<int> keyed_;
     std::function<int(const std::string&)> keyFunction_;
     int listIndex_ = -1;
     std::string text_;

@@ -34,7 +34,15 @@ private:
     std::string error_;
 };
 
+// A fresh name for a temporary file in `folder`, short, so that a target of the file system's
+// longest name still has room beside it. Whether it is free is for the caller's exclusive
+// create to find out.
+std::filesystem::path temporaryName(const std::filesystem::path& folder);
+
 // The operating system's own words for its last error.
 std::string lastSystemError();
+// The operating system's own words for one of its error codes (errno on POSIX systems, a
+// system error code on Windows).
+std::string systemErrorText(int code);
 
 }  // namespace vostrel::files

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
 #include <system_error>
 
 #include "files/FileSystem.h"
@@ -14,7 +13,9 @@
 
 namespace vostrel::files {
 
-std::string lastSystemError() { return std::generic_category().message(errno); }
+std::string systemErrorText(int code) { return std::generic_category().message(code); }
+
+std::string lastSystemError() { return systemErrorText(errno); }
 
 ReadableFile::~ReadableFile() {
     if (handle_ >= 0) ::close(static_cast<int>(handle_));
@@ -68,15 +69,6 @@ bool writeAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
-}
-
-// A short name, so that a target of the file system's longest name still has room beside it.
-std::filesystem::path temporaryName(const std::filesystem::path& folder) {
-    static thread_local std::mt19937 random{std::random_device{}()};
-    constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string name = ".~vostrel-";
-    for (int i = 0; i < 8; ++i) name += kDigits[random() % 36];
-    return folder / name;
 }
 
 // The temporary file, unnamed where the system offers it; `named` says whether it has a name.

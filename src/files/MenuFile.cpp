@@ -6,6 +6,7 @@
 #include "files/FileBuffer.h"
 #include "files/TextFile.h"
 #include "files/Windows1252.h"
+#include "text/AsciiRun.h"
 
 namespace vostrel::files {
 
@@ -22,7 +23,12 @@ std::vector<std::string> splitDecoded(std::string_view text) {
         const auto stop = lf == std::string_view::npos ? text.size() : lf;
         auto end = stop;
         if (lf != std::string_view::npos && end > start && text[end - 1] == '\r') --end;
-        appendDecodedWindows1252(text.substr(start, end - start), lines.emplace_back());
+        // A line of plain ASCII, nearly every line, is its own UTF-8: copied in one go.
+        const std::string_view line = text.substr(start, end - start);
+        if (text::asciiRunEnd(line, 0) == line.size())
+            lines.emplace_back(line);
+        else
+            appendDecodedWindows1252(line, lines.emplace_back());
         if (lf == std::string_view::npos) break;
         start = lf + 1;
     }

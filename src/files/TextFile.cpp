@@ -1,6 +1,18 @@
 #include "files/TextFile.h"
 
+#include <random>
+
+#include "files/FileSystem.h"
+
 namespace vostrel::files {
+
+std::filesystem::path temporaryName(const std::filesystem::path& folder) {
+    static thread_local std::mt19937 random{std::random_device{}()};
+    constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::string name = ".~vostrel-";
+    for (int i = 0; i < 8; ++i) name += kDigits[random() % 36];
+    return folder / name;
+}
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path, ReadFailure* failure) {
     auto read = FileBuffer::read(path);

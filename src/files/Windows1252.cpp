@@ -1,5 +1,6 @@
 #include "files/Windows1252.h"
 
+#include "text/AsciiRun.h"
 #include "text/LineText.h"
 
 #include <array>
@@ -68,10 +69,7 @@ std::size_t encodeInto(std::string_view utf8, char* dst, std::size_t& failedAt) 
     std::size_t i = 0;
     while (i < utf8.size()) {
         // Copy a run of ASCII in one go; menu text is almost entirely ASCII.
-        std::size_t run = i;
-        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80U) {
-            ++run;
-        }
+        const std::size_t run = text::asciiRunEnd(utf8, i);
         if (run > i) {
             if (dst != nullptr) {
                 std::memcpy(dst + written, utf8.data() + i, run - i);
@@ -120,24 +118,20 @@ std::optional<unsigned char> codePointToWindows1252(char32_t codePoint) noexcept
 
 void appendDecodedWindows1252(std::string_view bytes, std::string& out) {
     // Size the output exactly first, so that a large file costs one allocation. Menu files are
-    // nearly all ASCII, so both passes take the one-byte case first.
+    // nearly all ASCII, so both passes skip over runs of it.
     std::size_t size = bytes.size();
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80U) {
-            size += kDecodeTable[b].size - 1U;
-        }
-    }
+    for (std::size_t i = text::asciiRunEnd(bytes, 0); i < bytes.size(); i = text::asciiRunEnd(bytes, i + 1))
+        size += kDecodeTable[static_cast<unsigned char>(bytes[i])].size - 1U;
     const std::size_t start = out.size();
     out.resize(start + size);
     char* dst = out.data() + start;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80U) {
-            *dst++ = c;
-            continue;
-        }
-        const Utf8Form& form = kDecodeTable[b];
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const std::size_t run = text::asciiRunEnd(bytes, i);
+        std::memcpy(dst, bytes.data() + i, run - i);
+        dst += run - i;
+        i = run;
+        if (i == bytes.size()) break;
+        const Utf8Form& form = kDecodeTable[static_cast<unsigned char>(bytes[i])];
         dst[0] = form.bytes[0];
         dst[1] = form.bytes[1];
         if (form.size > 2) {

@@ -24,6 +24,11 @@ int ListBoxModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
 }
 
+QModelIndex ListBoxModel::index(int row, int column, const QModelIndex& parent) const {
+    if (row < 0 || row >= rows_ || column != 0 || parent.isValid()) return {};
+    return createIndex(row, column);
+}
+
 QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     // Between a change in the core and apply() the view may still paint (a
     // message box in the middle of a handler), so a row it knows may be gone.

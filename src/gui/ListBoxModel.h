@@ -37,6 +37,9 @@ public:
     void marksChanged();
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    // The list view asks for the index of every row whenever rows come or go;
+    // answering without the base class's virtual checks keeps that walk short.
+    QModelIndex index(int row, int column = 0, const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // An entry as its row shows it: whole, or cut with an ellipsis when it is too
     // long for any screen. The document keeps every entry whole.

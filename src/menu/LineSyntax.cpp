@@ -1,6 +1,7 @@
 #include "menu/LineSyntax.h"
 
 #include "text/AsciiCase.h"
+#include "text/AsciiRun.h"
 #include "text/LineText.h"
 
 #include <climits>
@@ -26,6 +27,9 @@ constexpr std::size_t kTitleStartTwoDigits = 22;
 // Characters `first` to length - 1 of `line` (the closing separator left off), or "" when the
 // line has no character at `first` before its last one.
 std::string_view fieldUpToLastChar(std::string_view line, std::size_t first) noexcept {
+    // An all-ASCII line, nearly every line of a menu, counts a character a byte.
+    if (text::asciiRunEnd(line, 0) == line.size())
+        return line.size() <= first ? std::string_view{} : line.substr(first - 1, line.size() - first);
     const std::size_t length = charLength(line);
     if (length <= first) {
         return {};

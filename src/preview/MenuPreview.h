@@ -82,6 +82,8 @@ public:
     std::function<void(int)> selectLine;
 
 private:
+    // The first line from the top that heads page `page` or a later one.
+    int firstHeadFrom(int page) const;
     void fillPlaces(int first);
     void showCommandInPlace(int place, const std::string& line);
     int commandRow(const std::string& upperCommand);

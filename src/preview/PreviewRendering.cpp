@@ -46,16 +46,26 @@ void MenuPreview::setTitles(const std::string& title) {
     lblMenuQ.setCaption(title);
 }
 
+int MenuPreview::firstHeadFrom(int page) const {
+    const auto& document = *sources_.document;
+    // Until a head is found, the walk passes over every line that is none: a
+    // head reads a number in characters 19-20, and the list keeps the indices
+    // of those lines, so only they are looked at.
+    const auto& numbered = document.keyedIndices();
+    for (auto it = std::lower_bound(numbered.begin(), numbered.end(), 1); it != numbered.end(); ++it) {
+        const int number = document.key(*it);
+        if (number >= page && text::charLength(document.entry(*it)) >= 21) return *it;
+    }
+    return document.count();
+}
+
 void MenuPreview::RenderPreview() {
     const auto& document = *sources_.document;
-    bool found = false;
-    for (int i = 1; i < document.count(); ++i) {
+    // From the first head on, heads in a row each take the page over; the
+    // first line that is no such head begins the page's places.
+    for (int i = firstHeadFrom(PreviewPage); i < document.count(); ++i) {
         const std::string& line = document.entry(i);
-        // Most lines are items whose characters 19-20 read no number; only a
-        // number makes the length worth counting. The list keeps that number
-        // beside each line, so the walk reads a compact array.
         const int number = document.key(i);
-        if (number == 0 && !found) continue;
         const LineShape shape{number == 0 ? 0 : static_cast<int>(text::charLength(line)), number};
         if (shape.number != 0 && shape.number >= PreviewPage && shape.length >= 21) {
             PreviewPage = static_cast<std::int16_t>(shape.number);
@@ -63,14 +73,11 @@ void MenuPreview::RenderPreview() {
                 setTitles(text::charMid(line, 21, static_cast<std::size_t>(shape.length - 21)));
             else if (shape.length >= 22)
                 setTitles(text::charMid(line, 22, static_cast<std::size_t>(shape.length - 22)));
-            found = true;
             continue;
         }
-        if (found) {
-            PreviewPageStart = static_cast<int>(i);
-            fillPlaces(i);
-            return;
-        }
+        PreviewPageStart = static_cast<int>(i);
+        fillPlaces(i);
+        return;
     }
 }
 

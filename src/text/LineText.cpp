@@ -1,5 +1,7 @@
 #include "text/LineText.h"
 
+#include "text/AsciiRun.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -83,12 +85,13 @@ std::size_t charLength(std::string_view s) noexcept {
     std::size_t count = 0;
     std::size_t i = 0;
     while (i < s.size()) {
-        // Plain ASCII is by far the most common content of a menu line.
-        if (static_cast<unsigned char>(s[i]) < 0x80U) {
-            ++i;
-        } else {
-            i += charWidthAt(s, i);
-        }
+        // Plain ASCII is by far the most common content of a menu line: a
+        // run of it counts one character a byte.
+        const std::size_t run = asciiRunEnd(s, i);
+        count += run - i;
+        i = run;
+        if (i == s.size()) break;
+        i += charWidthAt(s, i);
         ++count;
     }
     return count;

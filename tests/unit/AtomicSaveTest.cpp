@@ -1,6 +1,10 @@
 // The guarantees of the one routine that writes every file the program writes.
 #include <gtest/gtest.h>
 
+// Links, permission bits and owners are POSIX matters; FileSystemWindowsTest.cpp covers what
+// the Windows save keeps.
+#ifndef _WIN32
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -75,3 +79,5 @@ TEST(AtomicSave, KeepsLinksModesAndReadOnlyFilesAndLeavesNoTemporaryFile) {
 }
 
 }  // namespace
+
+#endif  // !_WIN32

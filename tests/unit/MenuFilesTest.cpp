@@ -4,24 +4,25 @@
 
 #include <filesystem>
 #include <fstream>
-
-#include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
+#include <random>
 
 #include "app/frmWendax.h"
 #include "cli/replay/ScriptedHost.h"
+#include "files/Paths.h"
+#include "files/Windows1252.h"
+#include "FullDisk.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using vostrel::app::frmWendax;
 using vostrel::cli::ScriptedHost;
+namespace files = vostrel::files;
 
 class MenuFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("vostrel-files-" + std::to_string(::getpid()) + "-" +
+        folder = fs::temp_directory_path() / ("vostrel-files-" + std::to_string(std::random_device{}()) + "-" +
                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
@@ -47,7 +48,8 @@ TEST_F(MenuFilesTest, ConfirmedSaveRemembersTheProgramFolderAndShowsThePathTail)
     host.queueDialog(chosen);
     EXPECT_EQ(form.FileSaveAs(), frmWendax::SaveResult::Saved);
 
-    EXPECT_EQ(host.dialogs().at(0).at("fileName"), "/nowhere/Wendax.mnu");
+    EXPECT_EQ(host.dialogs().at(0).at("fileName"),
+              files::pathToText(files::pathFromUtf8("/nowhere") / "Wendax.mnu"));
     EXPECT_EQ(form.MenuFolder, folder.string());
     EXPECT_EQ(form.cboWXIni.entry(3), "T.mnu-path=" + folder.string());
     EXPECT_EQ(form.CurrentFilePath, chosen);
@@ -83,18 +85,14 @@ TEST_F(MenuFilesTest, FailedSaveLeavesTheOldFileWholeAndTheMenuUnsaved) {
     form.cmdWXButton_Click(3);
     form.imgWXMenu_Click(35);
     const std::string captionBefore = form.form.caption();
-    // A file-size limit makes the write fail part-way, as a full disk would,
-    // and does so for root too.
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ::getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 16;
-    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    // The write fails part-way, as on a full disk.
     host.queueDialog(target.string());
     host.queueAnswer(true);
-    const auto result = form.FileSaveAs();
-    ::setrlimit(RLIMIT_FSIZE, &saved);
+    const auto result = [&] {
+        const vostrel::testing::FullDisk full(16);
+        EXPECT_TRUE(full.active());
+        return form.FileSaveAs();
+    }();
 
     EXPECT_EQ(result, frmWendax::SaveResult::Failed);
     std::ifstream in(target, std::ios::binary);
@@ -108,6 +106,45 @@ TEST_F(MenuFilesTest, FailedSaveLeavesTheOldFileWholeAndTheMenuUnsaved) {
     EXPECT_EQ(files, 2);  // Zumzum.ini and keep.mnu
 }
 
+// A program folder and menus named with umlauts, other scripts and blanks, as on a Windows
+// PC of "C:\Users\Jürgen": the settings are read there and written back, the menu opens and
+// saves byte for byte, and the settings name the folder when Windows-1252 can hold its name.
+TEST_F(MenuFilesTest, FoldersAndMenusNamedWithAccentsAndBlanksOpenSaveAndKeepSettings) {
+    struct Case {
+        const char* folder;        // UTF-8
+        const char* settingsLine;  // T.mnu-path afterwards, as UTF-8 (empty: the folder's name)
+    };
+    const Case cases[] = {{"J\xC3\xBCrgen \xC3\xA4", ""}, {"Ji\xC5\x99\xC3\xAD \xC5\x99", "T.mnu-path=/nowhere"}};
+    const std::string menuBytes = "MENUITEM|TASK_ABOUT|\xDC\r\n";  // Ü in Windows-1252
+    for (const auto& c : cases) {
+        const fs::path program = folder / files::pathFromUtf8(c.folder);
+        fs::create_directories(program);
+        fs::copy_file(folder / "Zumzum.ini", program / "Zumzum.ini");
+        const fs::path menu = program / files::pathFromUtf8("Men\xC3\xBC \xC5\x99.mnu");
+        std::ofstream(menu, std::ios::binary) << menuBytes;
+        ScriptedHost host(program);
+        frmWendax form(host, program);
+        form.Form_Load();
+        EXPECT_TRUE(form.language.english) << c.folder;  // the settings were found there
+        host.queueDialog(files::pathToText(menu));
+        form.mnuDLaden_Click();
+        EXPECT_EQ(form.cboMenu.entries(), std::vector<std::string>{"MENUITEM|TASK_ABOUT|\xC3\x9C"});
+        host.queueDialog(files::pathToText(menu));
+        host.queueAnswer(true);
+        form.MenuChanged = true;
+        EXPECT_EQ(form.FileSaveAs(), frmWendax::SaveResult::Saved) << c.folder;
+        form.Form_Unload();
+
+        std::ifstream saved(menu, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), menuBytes) << c.folder;
+        const std::string line = *c.settingsLine ? c.settingsLine : "T.mnu-path=" + files::pathToText(program);
+        std::ifstream settings(program / "Zumzum.ini", std::ios::binary);
+        EXPECT_NE(std::string(std::istreambuf_iterator<char>(settings), {}).find(*files::encodeWindows1252(line) + "\r\n"),
+                  std::string::npos) << line;
+    }
+}
+
+#ifndef _WIN32
 // On Linux a name is bytes: a program folder and a menu whose names are not UTF-8 open,
 // save and keep their settings like any other; shown, the stray byte is U+FFFD, and the
 // settings file, which cannot name that folder, keeps its folder line.
@@ -140,5 +177,6 @@ TEST_F(MenuFilesTest, NamesThatAreNotUtf8OpenSaveAndKeepTheirSettings) {
               std::string::npos);
     EXPECT_EQ(host.messages().size(), 1U) << host.messages().dump();  // only "overwrite?"
 }
+#endif
 
 }  // namespace

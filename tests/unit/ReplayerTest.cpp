@@ -62,9 +62,12 @@ protected:
 
 TEST_F(ReplayerTest, ExpectFailuresNameLinePointerAndBothValues) {
     struct Case {
-        const char* scenario;
-        const char* message;
+        std::string scenario;
+        std::string message;
     };
+    // expect-path reads `/` in every text of its value as the system's separator, which JSON
+    // writes escaped where it is a backslash.
+    const std::string sep = std::filesystem::path::preferred_separator == '/' ? "/" : "\\\\";
     const Case cases[] = {
         {"start\nexpect /height 1", "line 2: expect /height: expected 1, actual 8085"},
         {"start\n\nexpect /nothing/here \"x\"",
@@ -77,6 +80,9 @@ TEST_F(ReplayerTest, ExpectFailuresNameLinePointerAndBothValues) {
          "line 2: expect-file a.txt: expected \"y\", actual \"x\""},
         {"expect-file none.txt \"\"",
          "line 1: expect-file none.txt: expected \"\", actual missing"},
+        {"start\nexpect-path /messages [\"a/b\", {\"c\": \"/d\"}, 1]",
+         "line 2: expect-path /messages: expected [\"a" + sep + "b\",{\"c\":\"" + sep +
+             "d\"},1], actual []"},
     };
     for (const auto& c : cases) {
         int status = 0;

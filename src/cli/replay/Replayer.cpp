@@ -1,6 +1,8 @@
 // Steps of a scenario, turned into what a user does to the window.
 #include "cli/replay/Replayer.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -144,7 +146,7 @@ void Replayer::performStep(const Step& step) {
         host_.queueInput(step.text(0));
     else if (verb == "dump")
         dumpOutput_ << jsonText(dumpState(anyWindow(step), host_, running_)) << '\n';
-    else if (verb == "expect")
+    else if (verb == "expect" || verb == "expect-path")
         expect(step);
     else if (verb == "expect-file")
         expectFile(step);
@@ -251,8 +253,27 @@ void Replayer::writeFile(const Step& step) {
     if (!out) throw ScenarioError(step.line, "file: cannot write " + files::pathToText(path));
 }
 
+namespace {
+
+// The expected value of `expect-path`: its texts are paths written with `/`, which the system
+// writes with its own separator, so one scenario serves Linux and Windows alike.
+nlohmann::json inSystemForm(nlohmann::json value) {
+    if (value.is_string()) {
+        auto text = value.get<std::string>();
+        std::replace(text.begin(), text.end(), '/',
+                     static_cast<char>(std::filesystem::path::preferred_separator));
+        return text;
+    }
+    if (value.is_structured())
+        for (auto& element : value) element = inSystemForm(element);
+    return value;
+}
+
+}  // namespace
+
 void Replayer::expect(const Step& step) {
     const auto state = dumpState(anyWindow(step), host_, running_);
+    const auto expected = step.verb == "expect-path" ? inSystemForm(step.expected) : step.expected;
     const auto pointerText = step.text(0);
     const nlohmann::json::json_pointer pointer(pointerText);
     std::string actual = "missing";
@@ -261,14 +282,15 @@ void Replayer::expect(const Step& step) {
         if (state.contains(pointer)) {
             const auto& value = state.at(pointer);
             actual = jsonText(value);
-            equal = value == step.expected;
+            equal = value == expected;
         }
     } catch (const nlohmann::json::exception&) {
         // A pointer through a value that has no such member or index: nothing is there.
     }
     if (!equal)
-        throw ExpectationFailure("line " + std::to_string(step.line) + ": expect " + pointerText +
-                                 ": expected " + jsonText(step.expected) + ", actual " + actual);
+        throw ExpectationFailure("line " + std::to_string(step.line) + ": " + step.verb + " " +
+                                 pointerText + ": expected " + jsonText(expected) + ", actual " +
+                                 actual);
 }
 
 void Replayer::expectFile(const Step& step) {

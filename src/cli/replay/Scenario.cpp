@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 
+#include "cli/replay/SystemReasons.h"
 #include "files/Windows1252.h"
 
 namespace vostrel::cli {
@@ -124,7 +125,7 @@ struct Arity {
     std::size_t most;
 };
 
-constexpr std::array<Arity, 17> kArities = {{
+constexpr std::array<Arity, 18> kArities = {{
     {"file", 2, 2},
     {"remove", 1, 1},
     {"start", 0, 0},
@@ -141,6 +142,7 @@ constexpr std::array<Arity, 17> kArities = {{
     {"input", 1, 1},
     {"dump", 0, 0},
     {"expect", 1, 1},
+    {"expect-path", 1, 1},
     {"expect-file", 2, 2},
 }};
 
@@ -247,22 +249,23 @@ std::vector<Step> parseScenario(std::string_view source) {
                                         [&](const Arity& a) { return a.verb == step.verb; });
         if (arity == kArities.end()) reader.fail("unknown step \"" + step.verb + "\"");
 
-        if (step.verb == "expect") {
+        if (step.verb == "expect" || step.verb == "expect-path") {
             // The expected value is JSON and may hold blanks, so it is the rest of the line.
-            if (reader.atEnd()) reader.fail("expect: missing JSON pointer");
+            if (reader.atEnd()) reader.fail(step.verb + ": missing JSON pointer");
             step.words.push_back(reader.next());
             try {
                 (void)nlohmann::json::json_pointer(step.text(0));
             } catch (const nlohmann::json::exception&) {
-                reader.fail("expect: bad JSON pointer \"" + step.text(0) + "\"");
+                reader.fail(step.verb + ": bad JSON pointer \"" + step.text(0) + "\"");
             }
             const auto json = reader.rest();
-            if (json.empty()) reader.fail("expect: missing expected JSON value");
+            if (json.empty()) reader.fail(step.verb + ": missing expected JSON value");
             try {
                 step.expected = nlohmann::json::parse(json);
             } catch (const nlohmann::json::parse_error& e) {
-                reader.fail("expect: bad JSON: " + std::string(e.what()));
+                reader.fail(step.verb + ": bad JSON: " + std::string(e.what()));
             }
+            step.expected = withSystemReasons(std::move(step.expected), number);
         } else {
             while (!reader.atEnd()) step.words.push_back(reader.next());
             if (step.words.size() < arity->least) reader.fail(step.verb + ": missing argument");

@@ -41,8 +41,8 @@ struct Word {
 struct Step {
     int line = 0;
     std::string verb;
-    std::vector<Word> words;  // the arguments; for `expect` only the pointer
-    nlohmann::json expected;  // `expect` only
+    std::vector<Word> words;  // the arguments; for `expect` and `expect-path` only the pointer
+    nlohmann::json expected;  // `expect` and `expect-path` only
 
     std::string text(std::size_t word) const { return words.at(word).text(); }
 };
