@@ -16,6 +16,7 @@
 #include "gui/CheckMarks.h"
 #include "gui/CheckWindow.h"
 #include "gui/MainWindow.h"
+#include "EditorUnderTest.h"
 
 using namespace vostrel;
 
@@ -52,7 +53,7 @@ int selectedMainRow(const QListView* list) {
 
 }  // namespace
 
-class CheckWindowTest : public QObject {
+class CheckWindowTest : public QObject, private guitest::EditorUnderTest<ScriptedHost> {
     Q_OBJECT
 
 private slots:
@@ -79,25 +80,16 @@ private:
         window->form().cboMenu.assignAll(kFaultyMenu);
         window->syncChanges();
     }
-
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<gui::MainWindow> window;
 };
 
 void CheckWindowTest::init() {
-    folder = std::make_unique<QTemporaryDir>();
-    host = std::make_unique<ScriptedHost>();
-    window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(openEditor());
 }
 
 void CheckWindowTest::cleanup() {
     window.reset();
     deleteDiscardedWindows();
-    host.reset();
-    folder.reset();
+    closeEditor();
 }
 
 void CheckWindowTest::menuItemAndF12OpenOneWindow_data() {

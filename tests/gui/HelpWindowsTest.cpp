@@ -13,6 +13,7 @@
 
 #include "app/Host.h"
 #include "gui/MainWindow.h"
+#include "EditorUnderTest.h"
 #include "gui/QtHost.h"
 #include "help/HelpTexts.h"
 
@@ -38,7 +39,7 @@ void deleteDiscardedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEve
 
 }  // namespace
 
-class HelpWindowsTest : public QObject {
+class HelpWindowsTest : public QObject, private guitest::EditorUnderTest<ScriptedHost> {
     Q_OBJECT
 
 private slots:
@@ -68,25 +69,16 @@ private:
         if (!found) qFatal("no %s", name);
         return found;
     }
-
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<gui::MainWindow> window;
 };
 
 void HelpWindowsTest::init() {
-    folder = std::make_unique<QTemporaryDir>();
-    host = std::make_unique<ScriptedHost>();
-    window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(openEditor());
 }
 
 void HelpWindowsTest::cleanup() {
     window.reset();
     deleteDiscardedWindows();
-    host.reset();
-    folder.reset();
+    closeEditor();
 }
 
 void HelpWindowsTest::manualChosenTwiceGivesOneWindow() {

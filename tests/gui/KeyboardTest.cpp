@@ -14,6 +14,7 @@
 
 #include "controls/Colour.h"
 #include "gui/MainWindow.h"
+#include "EditorUnderTest.h"
 #include "ScriptedHost.h"
 
 using namespace vostrel;
@@ -37,7 +38,7 @@ struct KeyStep {
 
 Q_DECLARE_METATYPE(std::vector<KeyStep>)
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public QObject, private guitest::EditorUnderTest<guitest::ScriptedHost> {
     Q_OBJECT
 
 private slots:
@@ -86,20 +87,10 @@ private:
         button(index)->setFocus(Qt::TabFocusReason);
         QCOMPARE(focusedButton(), index);
     }
-
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<guitest::ScriptedHost> host;
-    std::unique_ptr<gui::MainWindow> window;
 };
 
 void KeyboardTest::init() {
-    folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder->isValid());
-    host = std::make_unique<guitest::ScriptedHost>();
-    window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(openEditor(true));
     // A first start runs auto-run, which opens the main block at once; these
     // tests build by hand, as a user does after turning it off (F9).
     if (window->form().mnuEPageAuto.checked()) QTest::keyClick(window.get(), Qt::Key_F9);
@@ -108,9 +99,7 @@ void KeyboardTest::init() {
 }
 
 void KeyboardTest::cleanup() {
-    window.reset();
-    host.reset();
-    folder.reset();
+    closeEditor();
 }
 
 void KeyboardTest::keysWalkThePageGrid_data() {

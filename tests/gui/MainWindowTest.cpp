@@ -22,6 +22,7 @@
 #include "files/SettingsFile.h"
 #include "gui/ButtonGrid.h"
 #include "gui/MainWindow.h"
+#include "EditorUnderTest.h"
 #include "ScriptedHost.h"
 
 using namespace vostrel;
@@ -43,7 +44,7 @@ int shownRow(const QListView* list) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, private guitest::EditorUnderTest<ScriptedHost> {
     Q_OBJECT
 
 private slots:
@@ -79,25 +80,14 @@ private:
         if (!found) qFatal("no widget %s", qPrintable(name));
         return found;
     }
-
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<gui::MainWindow> window;
 };
 
 void MainWindowTest::init() {
-    folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder->isValid());
-    host = std::make_unique<ScriptedHost>();
-    window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(openEditor());
 }
 
 void MainWindowTest::cleanup() {
-    window.reset();
-    host.reset();
-    folder.reset();
+    closeEditor();
 }
 
 void MainWindowTest::everyControlHasExactlyOneWidget() {

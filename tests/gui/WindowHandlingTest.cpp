@@ -11,6 +11,7 @@
 #include <QTest>
 #include <memory>
 
+#include "EditorUnderTest.h"
 #include "ScriptedHost.h"
 #include "gui/CommandButton.h"
 #include "gui/FocusRing.h"
@@ -20,7 +21,7 @@ using namespace vostrel;
 
 Q_DECLARE_METATYPE(QWidget* (vostrel::gui::MainWindow::*)() const)
 
-class WindowHandlingTest : public QObject {
+class WindowHandlingTest : public QObject, private guitest::EditorUnderTest<guitest::ScriptedHost> {
     Q_OBJECT
 
 private slots:
@@ -47,26 +48,14 @@ private:
         QWidget* client = widget(QStringLiteral("client"));
         return QRect(w->mapTo(client, QPoint(0, 0)), w->size());
     }
-
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<guitest::ScriptedHost> host;
-    std::unique_ptr<gui::MainWindow> window;
 };
 
 void WindowHandlingTest::init() {
-    folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder->isValid());
-    host = std::make_unique<guitest::ScriptedHost>();
-    window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(openEditor(true));
 }
 
 void WindowHandlingTest::cleanup() {
-    window.reset();
-    host.reset();
-    folder.reset();
+    closeEditor();
 }
 
 void WindowHandlingTest::resizingZoomsTheLayout_data() {

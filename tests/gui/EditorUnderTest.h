@@ -1,0 +1,41 @@
+#pragma once
+
+// The editor as every window test starts it: a fresh, empty program folder, a scripted host
+// answering its boxes, and the real main window shown on screen.
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "ScriptedHost.h"
+#include "gui/MainWindow.h"
+
+namespace vostrel::guitest {
+
+template <class Host = ScriptedHost>
+struct EditorUnderTest {
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<Host> host;
+    std::unique_ptr<vostrel::gui::MainWindow> window;
+
+    // False when the folder could not be made or the window never appeared. `active` also waits
+    // for the keyboard, which the keyboard tests need and the others need not wait for.
+    bool openEditor(bool active = false) {
+        folder = std::make_unique<QTemporaryDir>();
+        if (!folder->isValid()) return false;
+        host = std::make_unique<Host>();
+        window = std::make_unique<vostrel::gui::MainWindow>(folder->path(), host.get());
+        window->show();
+        if (!active) return QTest::qWaitForWindowExposed(window.get());
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    // The window goes first: it still talks to its host and writes into its folder as it closes.
+    void closeEditor() {
+        window.reset();
+        host.reset();
+        folder.reset();
+    }
+};
+
+}  // namespace vostrel::guitest
