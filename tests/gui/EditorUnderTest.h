@@ -4,6 +4,7 @@
 // answering its boxes, and the real main window shown on screen.
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 #include <memory>
 
 #include "ScriptedHost.h"
@@ -28,6 +29,14 @@ struct EditorUnderTest {
         if (!active) return QTest::qWaitForWindowExposed(window.get());
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
+    }
+
+    // The named widget of the window; no test can go on without it.
+    template <class T = QWidget>
+    T* widget(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        if (!found) qFatal("no widget %s", qPrintable(name));
+        return found;
     }
 
     // The window goes first: it still talks to its host and writes into its folder as it closes.

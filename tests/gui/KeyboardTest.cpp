@@ -63,12 +63,6 @@ private slots:
     void lineScrollBarFocusStopsTheCountCheck();
 
 private:
-    template <class T = QWidget>
-    T* widget(const QString& name) const {
-        T* found = window->findChild<T*>(name);
-        if (!found) qFatal("no widget %s", qPrintable(name));
-        return found;
-    }
     QWidget* button(int index) const { return widget(QStringLiteral("imgWXMenu_%1").arg(index)); }
     int focusedButton() const {
         const QWidget* focused = QApplication::focusWidget();

@@ -73,13 +73,6 @@ private slots:
     void closingSavesTheMenuBeforeWritingTheSettings();
     void endMenuItemClosesTheWindow();
 
-private:
-    template <class T>
-    T* widget(const QString& name) const {
-        T* found = window->findChild<T*>(name);
-        if (!found) qFatal("no widget %s", qPrintable(name));
-        return found;
-    }
 };
 
 void MainWindowTest::init() {

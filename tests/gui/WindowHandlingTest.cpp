@@ -36,12 +36,6 @@ private slots:
     void secondaryWindowsCloseByKeyOrButton();
 
 private:
-    template <class T = QWidget>
-    T* widget(const QString& name) const {
-        T* found = window->findChild<T*>(name);
-        if (!found) qFatal("no widget %s", qPrintable(name));
-        return found;
-    }
     // A widget's rectangle in the coordinates of the window's client area.
     QRect inClient(const QString& name) const {
         QWidget* w = widget(name);
