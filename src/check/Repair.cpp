@@ -23,14 +23,18 @@ using Lines = std::vector<TrackedLine>;
 constexpr std::array<std::string_view, 2> kByteOrderMarks = {"\xC3\xAF\xC2\xBB\xC2\xBF",
                                                              "\xEF\xBB\xBF"};
 
-void removeByteOrderMark(Lines& lines) {
-    if (lines.empty()) return;
+// Returns whether a mark was removed.
+bool removeLeadingMark(Lines& lines) {
+    if (lines.empty()) return false;
     for (const auto mark : kByteOrderMarks)
         if (lines.front().text.starts_with(mark)) {
             lines.front().text.erase(0, mark.size());
-            return;
+            return true;
         }
+    return false;
 }
+
+void removeByteOrderMark(Lines& lines) { removeLeadingMark(lines); }
 
 // All or nothing, as the check judges it: one line of genuine Windows-1252 text means the file
 // is not UTF-8, and a line whose UTF-8 reading a menu file cannot store keeps the file as it is.
@@ -82,16 +86,21 @@ void splitAtCarriageReturns(Lines& lines) {
     lines = std::move(split);
 }
 
+// Dropping empty lines can bring a mark that stood on a later line to the front of the file,
+// and removing that mark can leave blanks or an empty first line behind: both go until the
+// file starts with text.
 void trimBlanksAndDropEmptyLines(Lines& lines) {
     constexpr std::string_view kBlanks = " \t";
-    std::erase_if(lines, [&](TrackedLine& tracked) {
-        std::string& line = tracked.text;
-        const auto first = line.find_first_not_of(kBlanks);
-        if (first == std::string::npos) return true;
-        line.erase(line.find_last_not_of(kBlanks) + 1);
-        line.erase(0, first);
-        return false;
-    });
+    do {
+        std::erase_if(lines, [&](TrackedLine& tracked) {
+            std::string& line = tracked.text;
+            const auto first = line.find_first_not_of(kBlanks);
+            if (first == std::string::npos) return true;
+            line.erase(line.find_last_not_of(kBlanks) + 1);
+            line.erase(0, first);
+            return false;
+        });
+    } while (removeLeadingMark(lines));
 }
 
 // The title field of a page head as written: everything between the task and the closing bar.

@@ -64,6 +64,8 @@ std::vector<RepairCase> repairCases() {
         {"stray carriage return ends the line", edited(ex, 2, {ex[2] + "\r" + ex[3]}, 2), ex},
         {"block still being built", edited(edited(ex, 11, {}), 9, {"MENUPAGE|TASK_PAGE3|Einstellungen 1/§|"}), ex},
         {"saved as UTF-8 twice", twiceUtf8, ex},
+        {"byte-order mark brought to the front by dropped empty lines",
+         edited(ex, 0, {"", "  ", "\xC3\xAF\xC2\xBB\xC2\xBF", " " + ex[0]}), ex},
         {"needs a person: left alone", edited(ex, 6, {"MENUITEM|TASK_SHOW,MAP|"}),
          edited(ex, 6, {"MENUITEM|TASK_SHOW,MAP|"})},
     };
