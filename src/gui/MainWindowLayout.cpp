@@ -21,6 +21,7 @@
 #include "gui/CaptionLabel.h"
 #include "gui/CommandButton.h"
 #include "gui/ControlWidgets.h"
+#include "gui/FixedRowListView.h"
 #include "gui/FocusRing.h"
 #include "gui/ListBoxModel.h"
 #include "gui/MainWindow.h"
@@ -211,7 +212,7 @@ void MainWindow::buildControlArea(QWidget* client) {
     layout->setSpacing(0);
     menuEdit_ = new QLineEdit(menuBox);
     menuEdit_->setObjectName(QStringLiteral("cboMenu_edit"));
-    menuList_ = new QListView(menuBox);
+    menuList_ = new FixedRowListView(menuBox);
     menuList_->setObjectName(QStringLiteral("cboMenu_list"));
     layout->addWidget(menuEdit_);
     layout->addWidget(menuList_);
