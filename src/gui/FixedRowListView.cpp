@@ -30,10 +30,6 @@ void announce(QWidget* view, QAccessible::Event type, const QModelIndex& index) 
 }  // namespace
 
 FixedRowListView::FixedRowListView(QWidget* parent) : QListView(parent) {
-    // Scroll positions are pixels: a row's place needs no table to turn a
-    // scroll value into a row.
-    setVerticalScrollMode(ScrollPerPixel);
-    setHorizontalScrollMode(ScrollPerPixel);
     setUniformItemSizes(true);
 }
 
@@ -51,9 +47,17 @@ int FixedRowListView::rowAtY(int y) const {
     return contentY >= 0 ? contentY / rowHeight() : (contentY + 1) / rowHeight() - 1;
 }
 
+int FixedRowListView::wholeRowsShown() const {
+    return std::max(1, viewport()->height() / rowHeight());
+}
+
 int FixedRowListView::rowsPerPage() const {
     // A page step leaves the row it starts from just in view, as the base class does.
-    return std::max(1, viewport()->height() / rowHeight() - 1);
+    return std::max(1, wholeRowsShown() - 1);
+}
+
+bool FixedRowListView::scrollsByRow() const {
+    return verticalScrollMode() == ScrollPerItem;
 }
 
 void FixedRowListView::measureRow() {
@@ -86,14 +90,18 @@ void FixedRowListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
     if (!index.isValid() || index.parent() != rootIndex() || index.column() != modelColumn()) return;
     // Rows added a moment ago must be in the scroll range before it can reach them.
     executeDelayedItemsLayout();
-    const int top = index.row() * rowHeight();
-    const int bottom = top + rowHeight();
-    const int height = viewport()->height();
+    // In rows or in pixels, as the scroll bar counts: the place of the row's
+    // top, the room for it, and the row's own length.
+    const bool byRow = scrollsByRow();
+    const int top = byRow ? index.row() : index.row() * rowHeight();
+    const int room = byRow ? wholeRowsShown() : viewport()->height();
+    const int length = byRow ? 1 : rowHeight();
     QScrollBar* bar = verticalScrollBar();
     int value = bar->value();
     if (hint == PositionAtTop || (hint == EnsureVisible && top < value)) value = top;
-    else if (hint == PositionAtBottom || (hint == EnsureVisible && bottom > value + height)) value = std::min(top, bottom - height);
-    else if (hint == PositionAtCenter) value = top - (height - rowHeight()) / 2;
+    else if (hint == PositionAtBottom || (hint == EnsureVisible && top + length > value + room))
+        value = std::min(top, top + length - room);
+    else if (hint == PositionAtCenter) value = top - (byRow ? room / 2 : (room - length) / 2);  // as the base class rounds
     bar->setValue(value);
 }
 
@@ -106,9 +114,16 @@ void FixedRowListView::doItemsLayout() {
 void FixedRowListView::updateGeometries() {
     const QSize area = viewport()->size();
     QScrollBar* vertical = verticalScrollBar();
-    vertical->setSingleStep(rowHeight());
-    vertical->setPageStep(area.height());
-    vertical->setRange(0, std::max(0, rows() * rowHeight() - area.height()));
+    if (scrollsByRow()) {
+        // The last row comes to rest at the bottom with whole rows above it.
+        vertical->setSingleStep(1);
+        vertical->setPageStep(wholeRowsShown());
+        vertical->setRange(0, std::max(0, rows() - wholeRowsShown()));
+    } else {
+        vertical->setSingleStep(rowHeight());
+        vertical->setPageStep(area.height());
+        vertical->setRange(0, std::max(0, rows() * rowHeight() - area.height()));
+    }
     QScrollBar* horizontal = horizontalScrollBar();
     horizontal->setSingleStep(rowHeight());
     horizontal->setPageStep(area.width());
@@ -129,8 +144,10 @@ void FixedRowListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start
 }
 
 void FixedRowListView::scrollContentsBy(int dx, int dy) {
-    scrollDirtyRegion(dx, dy);
-    viewport()->scroll(dx, dy);
+    // The scroll bars' steps, which for rows are whole rows, as pixels.
+    const int y = scrollsByRow() ? dy * rowHeight() : dy;
+    scrollDirtyRegion(dx, y);
+    viewport()->scroll(dx, y);
 }
 
 void FixedRowListView::resizeEvent(QResizeEvent* event) {
@@ -192,7 +209,7 @@ int FixedRowListView::horizontalOffset() const {
 }
 
 int FixedRowListView::verticalOffset() const {
-    return verticalScrollBar()->value();
+    return verticalScrollBar()->value() * (scrollsByRow() ? rowHeight() : 1);
 }
 
 QModelIndex FixedRowListView::moveCursor(CursorAction action, Qt::KeyboardModifiers) {

@@ -50,7 +50,10 @@ private:
     int rowWidth() const;
     // The row under a viewport y, which may lie outside the rows.
     int rowAtY(int y) const;
+    int wholeRowsShown() const;
     int rowsPerPage() const;
+    // Whether the vertical scroll bar counts rows rather than pixels.
+    bool scrollsByRow() const;
     // Measures a row of the current model, font and icon size.
     void measureRow();
 

@@ -3,6 +3,7 @@
 // through the rows as in any list, and rows added or removed later are
 // reachable at once.
 #include <QListView>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStringListModel>
 #include <QTest>
@@ -37,27 +38,37 @@ private slots:
     void keysMoveThroughTheRows_data();
     void keysMoveThroughTheRows();
     void addedAndRemovedRowsAreReachable();
+    void scrolledRowsLookFreshlyDrawn_data();
+    void scrolledRowsLookFreshlyDrawn();
 };
 
 void FixedRowListViewTest::rowsStandWhereQtPutsThem_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("hint");
-    QTest::newRow("first row, in view already") << 0 << int(QAbstractItemView::EnsureVisible);
-    QTest::newRow("far row, ensured visible") << 700 << int(QAbstractItemView::EnsureVisible);
-    QTest::newRow("far row at the top") << 350 << int(QAbstractItemView::PositionAtTop);
-    QTest::newRow("far row at the bottom") << 420 << int(QAbstractItemView::PositionAtBottom);
-    QTest::newRow("far row in the centre") << 500 << int(QAbstractItemView::PositionAtCenter);
-    QTest::newRow("last row at the top stops at the end") << 999 << int(QAbstractItemView::PositionAtTop);
+    QTest::addColumn<bool>("byPixel");
+    for (const bool byPixel : {false, true}) {
+        const char* unit = byPixel ? "pixels" : "rows";
+        QTest::addRow("%s: first row, in view already", unit) << 0 << int(QAbstractItemView::EnsureVisible) << byPixel;
+        QTest::addRow("%s: far row, ensured visible", unit) << 700 << int(QAbstractItemView::EnsureVisible) << byPixel;
+        QTest::addRow("%s: far row at the top", unit) << 350 << int(QAbstractItemView::PositionAtTop) << byPixel;
+        QTest::addRow("%s: far row at the bottom", unit) << 420 << int(QAbstractItemView::PositionAtBottom) << byPixel;
+        QTest::addRow("%s: far row in the centre", unit) << 500 << int(QAbstractItemView::PositionAtCenter) << byPixel;
+        QTest::addRow("%s: last row at the top stops at the end", unit)
+            << 999 << int(QAbstractItemView::PositionAtTop) << byPixel;
+    }
 }
 
 void FixedRowListViewTest::rowsStandWhereQtPutsThem() {
     QFETCH(int, row);
     QFETCH(int, hint);
+    QFETCH(bool, byPixel);
+    const auto mode = byPixel ? QAbstractItemView::ScrollPerPixel : QAbstractItemView::ScrollPerItem;
     QStringListModel model(numberedRows(1000));
     QListView reference;
     reference.setUniformItemSizes(true);
-    reference.setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    reference.setVerticalScrollMode(mode);
     gui::FixedRowListView view;
+    view.setVerticalScrollMode(mode);
     show(reference, model);
     show(view, model);
 
@@ -132,6 +143,35 @@ void FixedRowListViewTest::addedAndRemovedRowsAreReachable() {
     const QRect last = view.visualRect(model.index(4));
     QCOMPARE(view.indexAt(last.center()), model.index(4));
     QVERIFY(!view.indexAt(last.center() + QPoint(0, last.height())).isValid());
+}
+
+void FixedRowListViewTest::scrolledRowsLookFreshlyDrawn_data() {
+    QTest::addColumn<bool>("byPixel");
+    QTest::addColumn<int>("steps");
+    QTest::newRow("rows, down") << false << 7;
+    QTest::newRow("rows, down and back") << false << -3;
+    QTest::newRow("pixels, down") << true << 50;
+    QTest::newRow("pixels, down and back") << true << -25;
+}
+
+void FixedRowListViewTest::scrolledRowsLookFreshlyDrawn() {
+    QFETCH(bool, byPixel);
+    QFETCH(int, steps);
+    QStringListModel model(numberedRows(200));
+    gui::FixedRowListView view;
+    view.setVerticalScrollMode(byPixel ? QAbstractItemView::ScrollPerPixel : QAbstractItemView::ScrollPerItem);
+    show(view, model);
+    // Scrolling moves what is on screen and draws only the rows uncovered;
+    // the result must match a view drawn afresh at the same place.
+    QScrollBar* bar = view.verticalScrollBar();
+    bar->setValue(std::abs(steps) * 2);
+    QCoreApplication::processEvents();
+    bar->setValue(bar->value() + steps);
+    QCoreApplication::processEvents();
+    const QImage scrolled = view.screen()->grabWindow(view.winId()).toImage();
+    const QImage fresh = view.grab().toImage().convertToFormat(scrolled.format());
+    QCOMPARE(scrolled.size(), fresh.size());
+    QVERIFY(scrolled == fresh);
 }
 
 QTEST_MAIN(FixedRowListViewTest)
