@@ -34,10 +34,13 @@ target_link_libraries(vostrel_artwork PUBLIC Qt6::Widgets PRIVATE vostrel_core v
 # Artwork.h declares no QObject; spare it the moc run.
 set_target_properties(vostrel_artwork PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
 
+# Stored uncompressed, so that the program reads the font where it lies in the program image
+# instead of unpacking a copy onto the heap at every start.
 # For a static library Qt puts the resource into an object library that travels with the
 # target's link interface, so whatever links vostrel_artwork gets the font registered at start-up
 # without a Q_INIT_RESOURCE.
 qt_add_resources(vostrel_artwork "fonts"
   PREFIX "/fonts"
   BASE "${VOSTREL_ARTWORK_FONT_DIR}"
+  OPTIONS --no-compress
   FILES "${VOSTREL_ARTWORK_FONT_DIR}/MaterialIcons-Regular.ttf")

@@ -3,7 +3,6 @@
 #include "catalogue/ButtonPages.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -13,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
+#include <QResource>
 #include <QtGlobal>
 
 #include <array>
@@ -382,6 +382,17 @@ QColor blend(QColor ink, QColor paper, qreal inkShare) {
                             float(ink.blueF() * inkShare + paper.blueF() * paperShare));
 }
 
+// The bundled icon font's bytes. The resource is stored uncompressed, so they are read where the
+// program image holds them: no copy on the heap and nothing to unpack at start-up.
+QByteArray bundledIconFontData() {
+    const QResource resource(QString::fromLatin1(kIconFontResource));
+    if (!resource.isValid())
+        return {};
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size()));
+    return resource.uncompressedData();
+}
+
 // The bundled icon font at a pixel size, straight from its bytes. Asking the font database for
 // the family instead would let it pick an installed copy of the same name: another version, and
 // where that copy is the WOFF2 file, one that has to be unpacked for every size drawn.
@@ -391,18 +402,26 @@ QRawFont iconFont(qreal pixelSize) {
     Store& s = store();
     if (!s.fontTried) {
         s.fontTried = true;
-        QFile file(QString::fromLatin1(kIconFontResource));
-        if (file.open(QIODevice::ReadOnly))
-            s.fontData = file.readAll();
-        else
+        s.fontData = bundledIconFontData();
+        if (s.fontData.isEmpty())
             qWarning("vostrel::gui artwork: cannot read %s", kIconFontResource);
     }
     if (s.fontData.isEmpty())
         return {};
     const int pixels = qMax(1, qRound(pixelSize));
     auto found = s.fontsByPixelSize.constFind(pixels);
-    if (found == s.fontsByPixelSize.constEnd())
-        found = s.fontsByPixelSize.insert(pixels, QRawFont(s.fontData, pixels, QFont::PreferNoHinting));
+    if (found == s.fontsByPixelSize.constEnd()) {
+        // Further sizes are made from the first: they share its parsed face and its rendering
+        // settings, where a font made from the bytes again would set all of that up anew.
+        QRawFont font;
+        if (!s.fontsByPixelSize.isEmpty()) {
+            font = *s.fontsByPixelSize.constBegin();
+            font.setPixelSize(pixels);
+        } else {
+            font = QRawFont(s.fontData, pixels, QFont::PreferNoHinting);
+        }
+        found = s.fontsByPixelSize.insert(pixels, font);
+    }
     return *found;
 }
 
@@ -436,7 +455,8 @@ QPixmap renderPicture(QSize size, qreal devicePixelRatio, Paint paint) {
                                QPainter::SmoothPixmapTransform);
         paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
-    QPixmap pixmap = QPixmap::fromImage(image);
+    // Handed over, not copied: the picture's pixels exist once.
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
