@@ -1,9 +1,11 @@
 // Opening and saving menu files through the open and save dialogs.
 #include <algorithm>
+#include <optional>
 
 #include "app/frmWendax.h"
 #include "files/MenuFile.h"
 #include "files/Paths.h"
+#include "files/TextFile.h"
 #include "files/Windows1252.h"
 #include "menu/LineSyntax.h"
 #include "text/LineText.h"
@@ -91,12 +93,17 @@ bool frmWendax::documentEncodable(const std::string& title) {
     return false;
 }
 
-// Writes the document to `path` after checking that every character fits the
-// file; a failure is shown and keeps everything as it was.
+// Writes the document to `path` if every character fits the file; a failure
+// is shown and keeps everything as it was. Encoding is itself the check: only
+// when it fails is the document walked again, to name the line.
 bool frmWendax::writeDocument(const std::filesystem::path& path, const std::string& title) {
-    if (!documentEncodable(title)) return false;
+    const std::optional<std::string> bytes = files::encodeMenuFile(cboMenu.entries());
+    if (!bytes) {
+        documentEncodable(title);
+        return false;
+    }
     std::string error;
-    if (!files::writeMenuFile(path, cboMenu.entries(), error)) {
+    if (!files::replaceFileAtomically(path, *bytes, error)) {
         MessageText = language.wording(kWriteFailed, MessageText);
         host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, title, MessageText, error});
         return false;

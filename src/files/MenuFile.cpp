@@ -12,6 +12,10 @@ namespace vostrel::files {
 
 namespace {
 
+// A line of plain ASCII, nearly every line of a menu, is the same in the file
+// and in the document: it needs neither decoding nor encoding.
+bool plainAscii(std::string_view line) noexcept { return text::asciiRunEnd(line, 0) == line.size(); }
+
 // Each line is decoded straight into its own string: a million-line menu then
 // needs no second copy of the whole text.
 std::vector<std::string> splitDecoded(std::string_view text) {
@@ -23,9 +27,8 @@ std::vector<std::string> splitDecoded(std::string_view text) {
         const auto stop = lf == std::string_view::npos ? text.size() : lf;
         auto end = stop;
         if (lf != std::string_view::npos && end > start && text[end - 1] == '\r') --end;
-        // A line of plain ASCII, nearly every line, is its own UTF-8: copied in one go.
         const std::string_view line = text.substr(start, end - start);
-        if (text::asciiRunEnd(line, 0) == line.size())
+        if (plainAscii(line))
             lines.emplace_back(line);
         else
             appendDecodedWindows1252(line, lines.emplace_back());
@@ -56,7 +59,7 @@ std::optional<std::vector<std::string>> readMenuFile(const std::filesystem::path
 
 int firstUnencodableLine(const std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i)
-        if (firstUnencodable(lines[i]) != kAllEncodable) return static_cast<int>(i);
+        if (!plainAscii(lines[i]) && firstUnencodable(lines[i]) != kAllEncodable) return static_cast<int>(i);
     return -1;
 }
 
@@ -66,8 +69,11 @@ std::optional<std::string> encodeMenuFile(const std::vector<std::string>& lines)
     std::string bytes;
     bytes.reserve(size);  // one allocation; encoding never grows a line
     for (const auto& line : lines) {
-        if (!appendEncodedWindows1252(line, bytes)) return std::nullopt;
-        bytes += "\r\n";
+        if (plainAscii(line))
+            bytes.append(line);
+        else if (!appendEncodedWindows1252(line, bytes))
+            return std::nullopt;
+        bytes.append("\r\n", 2);
     }
     return bytes;
 }
