@@ -110,6 +110,9 @@ int ButtonField::buttonOfCommand(std::string_view command) const {
     if (!buttonByCommand_.empty()) {
         // Longer than every command: no button, and no need to upper-case it.
         if (command.size() > longestCommand_) return 0;
+        // Menus write their commands in capitals nearly always: such a command
+        // is found as it stands, without a copy in capitals first.
+        if (const auto it = buttonByCommand_.find(command); it != buttonByCommand_.end()) return it->second;
         std::array<char, 64> upper;
         if (command.size() > upper.size()) {
             const auto it = buttonByCommand_.find(text::upperAscii(command));
