@@ -14,7 +14,7 @@ namespace {
 
 // A line of plain ASCII, nearly every line of a menu, is the same in the file
 // and in the document: it needs neither decoding nor encoding.
-bool plainAscii(std::string_view line) noexcept { return text::asciiRunEnd(line, 0) == line.size(); }
+bool plainAscii(std::string_view line) noexcept { return text::allAscii(line); }
 
 // Each line is decoded straight into its own string: a million-line menu then
 // needs no second copy of the whole text.

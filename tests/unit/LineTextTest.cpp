@@ -1,4 +1,5 @@
 #include "text/LineText.h"
+#include "text/AsciiRun.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,20 @@
 
 namespace vostrel::text {
 namespace {
+
+// Every length up to past two chunks, with one byte above 0x7F at every place
+// (the tail is read overlapping the chunk before it) and with none.
+TEST(LineText, AllAsciiSeesEveryByte) {
+    for (std::size_t length = 0; length <= 17; ++length) {
+        const std::string plain(length, 'M');
+        EXPECT_TRUE(allAscii(plain)) << length;
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string marked = plain;
+            marked[at] = '\xFC';
+            EXPECT_FALSE(allAscii(marked)) << length << " at " << at;
+        }
+    }
+}
 
 TEST(LineText, LengthCountsCharactersNotBytes) {
     struct Case {
