@@ -69,7 +69,8 @@ void frmWendax::mnuDSichern_Click() {
         return;
     }
     if (cboMenu.empty() && !MenuChanged) return;
-    writeDocument(sameFilePath_, language.wording(kSaveTitle));
+    const std::string title = language.wording(kSaveTitle);
+    if (const auto bytes = encodedDocument(title)) writeDocument(sameFilePath_, *bytes, title);
 }
 
 bool frmWendax::AskToSaveChanges() {
@@ -82,28 +83,25 @@ bool frmWendax::AskToSaveChanges() {
     }
 }
 
-// A character the file cannot hold would be written as something else, so a
-// save stops and names the line.
-bool frmWendax::documentEncodable(const std::string& title) {
+// The document as the file's bytes. A character the file cannot hold would be
+// written as something else, so then the save stops with a warning that names
+// the line, and nothing comes back. Encoding is itself the check: the lines
+// are only walked again to find the one to name.
+std::optional<std::string> frmWendax::encodedDocument(const std::string& title) {
+    std::optional<std::string> bytes = files::encodeMenuFile(cboMenu.entries());
+    if (bytes) return bytes;
     const int line = files::firstUnencodableLine(cboMenu.entries());
-    if (line < 0) return true;
     std::string text = language.wording(kUnencodable, MessageText);
     if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(line + 1));
     host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, title, text});
-    return false;
+    return std::nullopt;
 }
 
-// Writes the document to `path` if every character fits the file; a failure
-// is shown and keeps everything as it was. Encoding is itself the check: only
-// when it fails is the document walked again, to name the line.
-bool frmWendax::writeDocument(const std::filesystem::path& path, const std::string& title) {
-    const std::optional<std::string> bytes = files::encodeMenuFile(cboMenu.entries());
-    if (!bytes) {
-        documentEncodable(title);
-        return false;
-    }
+// Writes the document's bytes to `path`; a failure is shown and keeps
+// everything as it was.
+bool frmWendax::writeDocument(const std::filesystem::path& path, const std::string& bytes, const std::string& title) {
     std::string error;
-    if (!files::replaceFileAtomically(path, *bytes, error)) {
+    if (!files::replaceFileAtomically(path, bytes, error)) {
         MessageText = language.wording(kWriteFailed, MessageText);
         host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, title, MessageText, error});
         return false;
@@ -117,9 +115,11 @@ bool frmWendax::writeDocument(const std::filesystem::path& path, const std::stri
 
 frmWendax::SaveResult frmWendax::FileSaveAs() {
     if (cboMenu.empty() && !MenuChanged) return SaveResult::Cancelled;
-    // A character the file cannot hold would be written as something else, so
-    // the save stops before any dialog and names the line.
-    if (!documentEncodable(language.wording(kSaveTitle))) return SaveResult::Failed;
+    // The bytes are made before any dialog, so that a character the file
+    // cannot hold stops the save there. The document cannot change while the
+    // dialogs are open: no other handler runs until this one returns.
+    const std::optional<std::string> bytes = encodedDocument(language.wording(kSaveTitle));
+    if (!bytes) return SaveResult::Failed;
     MessageText = language.wording(kOverwrite, MessageText);
     FileDialogRequest request{FileDialogKind::Save, language.wording(kSaveTitle), language.wording(kSaveFilter), {},
                               MenuFolder};
@@ -136,7 +136,7 @@ frmWendax::SaveResult frmWendax::FileSaveAs() {
         return SaveResult::Cancelled;
     rememberMenuFolder();
     CurrentFilePath = *chosen;
-    if (!writeDocument(*chosen, request.title)) return SaveResult::Failed;
+    if (!writeDocument(*chosen, *bytes, request.title)) return SaveResult::Failed;
     showFileCaption();
     return SaveResult::Saved;
 }

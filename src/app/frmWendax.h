@@ -299,8 +299,8 @@ private:
     bool offerRecovery();
     void removeRecoveryFile();
     void showOpenedLines();
-    bool documentEncodable(const std::string& title);
-    bool writeDocument(const std::filesystem::path& path, const std::string& title);
+    std::optional<std::string> encodedDocument(const std::string& title);
+    bool writeDocument(const std::filesystem::path& path, const std::string& bytes, const std::string& title);
     bool writeSettingsFile(std::string& error) const;
 
     enum class Accepted { Yes, No };
