@@ -4,6 +4,7 @@
 
 #include "app/frmWendax.h"
 #include "menu/LineSyntax.h"
+#include "text/AsciiRun.h"
 #include "text/LineText.h"
 
 namespace vostrel::app {
@@ -21,7 +22,8 @@ void pickEveryFlag(const controls::LanguageFlags& language, const controls::Word
 }  // namespace
 
 int frmWendax::commandButtonOfLine(const std::string& line) const {
-    if (text::charLength(line) < 15) return 0;
+    // A line of plain ASCII, nearly every line, has as many characters as bytes.
+    if (line.size() < 15 || (!text::allAscii(line) && text::charLength(line) < 15)) return 0;
     return field.buttonOfCommand(menu::itemCommand(line));
 }
 

@@ -28,7 +28,7 @@ constexpr std::size_t kTitleStartTwoDigits = 22;
 // line has no character at `first` before its last one.
 std::string_view fieldUpToLastChar(std::string_view line, std::size_t first) noexcept {
     // An all-ASCII line, nearly every line of a menu, counts a character a byte.
-    if (text::asciiRunEnd(line, 0) == line.size())
+    if (text::allAscii(line))
         return line.size() <= first ? std::string_view{} : line.substr(first - 1, line.size() - first);
     const std::size_t length = charLength(line);
     if (length <= first) {
