@@ -2,7 +2,8 @@
 # The Windows zip as a user meets it: unpacked into a folder named with "ä" and blanks, its
 # vostrel.exe started under Wine with Qt's real Windows platform on an X server (Xvfb), its
 # window found by title and photographed, closed through its Exit item by the keyboard
-# (Datei › Ende: Alt+D, E), and the settings it wrote on closing found beside the exe.
+# (Datei › Ende: Alt+D, E; File › Exit and Fichier › Quitter in the other languages), and the
+# settings it wrote on closing found beside the exe.
 #
 #   tests/windows_zip_test.sh ZIP SCREENSHOT.png [SETTINGS.ini]
 #
@@ -37,6 +38,13 @@ app="$(find "$folder" -mindepth 1 -maxdepth 1 -type d -name 'vostrel-*' -print -
 [ -n "$app" ] && [ -f "$app/vostrel.exe" ] || fail "no vostrel-*/vostrel.exe at the top of the zip"
 [ -n "$settings" ] && cp "$settings" "$app/Zumzum.ini"
 
+# The Exit item's keys in the language of the settings (German without any).
+menu_key=alt+d exit_key=e
+case "$(cat "$app/Zumzum.ini" 2>/dev/null || true)" in
+    *SpracheDEF=English*) menu_key=alt+f exit_key=e ;;
+    *SpracheDEF=Fran*) menu_key=alt+h exit_key=q ;;
+esac
+
 step="creating the Wine prefix"
 timeout 300 wineboot --init >/dev/null 2>&1 || fail "wineboot failed or took longer than 5 minutes"
 
@@ -57,20 +65,20 @@ sleep 3  # the first paint
 
 step="taking the screenshot"
 mkdir -p "$(dirname "$screenshot")"
-timeout 30 import -window root "$screenshot" || fail "import failed"
+timeout 30 import -window "$window" "$screenshot" || fail "import failed"
 
-step="closing through Datei › Ende"
+step="closing through the Exit item ($menu_key, $exit_key)"
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-xdotool key --delay 300 alt+d
+xdotool key "$menu_key"
 sleep 1
-xdotool key e
+xdotool key "$exit_key"
 for _ in $(seq 60); do
     kill -0 "$editor" 2>/dev/null || break
     sleep 1
 done
 if kill -0 "$editor" 2>/dev/null; then
     import -window root "${screenshot%.png}-not-closed.png" 2>/dev/null || true
-    fail "vostrel.exe still runs 60 s after Alt+D, E (screen in ${screenshot%.png}-not-closed.png)"
+    fail "vostrel.exe still runs 60 s after those keys (screen in ${screenshot%.png}-not-closed.png)"
 fi
 wait "$editor" || fail "vostrel.exe ended with status $?: $(tail -n 5 "$work/editor.log")"
 editor=""
