@@ -3,7 +3,8 @@
 # vostrel.exe started under Wine with Qt's real Windows platform on an X server (Xvfb), its
 # window found by title and photographed, closed through its Exit item by the keyboard
 # (Datei › Ende: Alt+D, E; File › Exit and Fichier › Quitter in the other languages), and the
-# settings it wrote on closing found beside the exe.
+# settings it wrote on closing found beside the exe. Then, started again without settings, the
+# end of the Windows session (wineboot --end-session) must end it and have it write them.
 #
 #   tests/windows_zip_test.sh ZIP SCREENSHOT.png [SETTINGS.ini]
 #
@@ -48,20 +49,38 @@ esac
 step="creating the Wine prefix"
 timeout 300 wineboot --init >/dev/null 2>&1 || fail "wineboot failed or took longer than 5 minutes"
 
-step="starting vostrel.exe"
-(cd "$app" && exec timeout 300 wine ./vostrel.exe) >"$work/editor.log" 2>&1 &
-editor=$!
+# Starts vostrel.exe and waits for its window (in $window).
+start_editor() {
+    step="starting vostrel.exe"
+    (cd "$app" && exec timeout 300 wine ./vostrel.exe) >"$work/editor.log" 2>&1 &
+    editor=$!
+    step="finding the window titled \"RU6 Vostrel\""
+    window=""
+    for _ in $(seq 120); do
+        window="$(xdotool search --onlyvisible --name "RU6 Vostrel" 2>/dev/null | head -n 1 || true)"
+        [ -n "$window" ] && break
+        kill -0 "$editor" 2>/dev/null || fail "vostrel.exe ended first: $(tail -n 5 "$work/editor.log")"
+        sleep 1
+    done
+    [ -n "$window" ] || fail "no such window within 120 s"
+    sleep 3  # the first paint
+}
 
-step="finding the window titled \"RU6 Vostrel\""
-window=""
-for _ in $(seq 120); do
-    window="$(xdotool search --onlyvisible --name "RU6 Vostrel" 2>/dev/null | head -n 1 || true)"
-    [ -n "$window" ] && break
-    kill -0 "$editor" 2>/dev/null || fail "vostrel.exe ended first: $(tail -n 5 "$work/editor.log")"
-    sleep 1
-done
-[ -n "$window" ] || fail "no such window within 120 s"
-sleep 3  # the first paint
+# Waits up to 60 s for vostrel.exe to end by itself and checks that it ended well.
+await_end() {
+    for _ in $(seq 60); do
+        kill -0 "$editor" 2>/dev/null || break
+        sleep 1
+    done
+    if kill -0 "$editor" 2>/dev/null; then
+        import -window root "${screenshot%.png}-not-closed.png" 2>/dev/null || true
+        fail "vostrel.exe still runs 60 s later (screen in ${screenshot%.png}-not-closed.png)"
+    fi
+    wait "$editor" || fail "vostrel.exe ended with status $?: $(tail -n 5 "$work/editor.log")"
+    editor=""
+}
+
+start_editor
 
 step="taking the screenshot"
 mkdir -p "$(dirname "$screenshot")"
@@ -72,18 +91,22 @@ xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window
 xdotool key "$menu_key"
 sleep 1
 xdotool key "$exit_key"
-for _ in $(seq 60); do
-    kill -0 "$editor" 2>/dev/null || break
-    sleep 1
-done
-if kill -0 "$editor" 2>/dev/null; then
-    import -window root "${screenshot%.png}-not-closed.png" 2>/dev/null || true
-    fail "vostrel.exe still runs 60 s after those keys (screen in ${screenshot%.png}-not-closed.png)"
-fi
-wait "$editor" || fail "vostrel.exe ended with status $?: $(tail -n 5 "$work/editor.log")"
-editor=""
+await_end
 
-step="finding the settings"
-[ -s "$app/Zumzum.ini" ] || fail "no Zumzum.ini beside vostrel.exe in \"$app\""
-grep -q '^\[Initiierung\]' "$app/Zumzum.ini" || fail "Zumzum.ini holds no [Initiierung] section"
+settings_written() {
+    [ -s "$app/Zumzum.ini" ] || fail "no Zumzum.ini beside vostrel.exe in \"$app\""
+    grep -q '^\[Initiierung\]' "$app/Zumzum.ini" || fail "Zumzum.ini holds no [Initiierung] section"
+}
+step="finding the settings written on closing"
+settings_written
 echo "windows_zip_test: the window opened, closed by its Exit item and wrote $app/Zumzum.ini"
+
+mv "$app/Zumzum.ini" "$work/closed.ini"
+start_editor
+step="ending the Windows session"
+timeout 60 wineboot --end-session || fail "wineboot --end-session failed or hung"
+await_end
+step="finding the settings written at the session's end"
+settings_written
+cmp -s "$app/Zumzum.ini" "$work/closed.ini" || fail "the settings written at the session's end differ from those written on closing"
+echo "windows_zip_test: the end of the session ended it and it wrote its settings again"
