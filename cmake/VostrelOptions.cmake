@@ -3,6 +3,10 @@ add_library(vostrel_options INTERFACE)
 target_compile_features(vostrel_options INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
 target_compile_options(vostrel_options INTERFACE -Wall -Wextra -Werror)
+# MinGW's GCC reads and writes the sources' texts (umlauts, "§") as UTF-8 whatever the locale.
+if(WIN32)
+    target_compile_options(vostrel_options INTERFACE -finput-charset=UTF-8 -fexec-charset=UTF-8)
+endif()
 target_compile_definitions(vostrel_options INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 if(VOSTREL_SANITIZE)
