@@ -90,7 +90,7 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
         {&mnuFrage, {&mnuInfo, &mnuHistorie}},
     };
 
-    preview.setSources({&cboMenu, &cboSprachen, &field.imgWXMenu, &language, &NextPageNumber});
+    preview.setSources({cboMenu, cboSprachen, field.imgWXMenu, language, NextPageNumber});
     wireChangeHandlers();
     updateUndoItems();
 }

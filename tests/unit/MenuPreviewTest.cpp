@@ -53,17 +53,18 @@ TEST(MenuPreview, FindsThePageAsAWalkFromTheTopWhileLinesChange) {
 
         // The walk: the first head at or after the page, then any heads in a row.
         int page = static_cast<int>(random() % 14), start = -1;
+        bool found = false;
         std::string title;
         auto& preview = form.preview;
         preview.ClearPreview();
         preview.PreviewPage = static_cast<std::int16_t>(page);
         preview.PreviewPageStart = -1;
-        preview.RenderPreview();
-        for (std::size_t i = 1, found = 0; i < lines.size() && start < 0; ++i) {
+        const auto report = preview.RenderPreview();
+        for (std::size_t i = 1; i < lines.size() && start < 0; ++i) {
             const int number = pageNumber(lines[i]);
             const auto length = charLength(lines[i]);
             if (number != 0 && number >= page && length >= 21) {
-                page = number, found = 1;
+                page = number, found = true;
                 const std::size_t first = number <= 9 ? 21 : 22;
                 if (length >= first) title = charMid(lines[i], first, length - first);
             } else if (found) {
@@ -73,6 +74,12 @@ TEST(MenuPreview, FindsThePageAsAWalkFromTheTopWhileLinesChange) {
         ASSERT_EQ(preview.PreviewPage, page) << "step " << step;
         ASSERT_EQ(preview.PreviewPageStart, start) << "step " << step;
         ASSERT_EQ(preview.lblMenuH.caption(), title) << "step " << step;
+        // The drawing says what it found, as the walk does.
+        using Outcome = vostrel::preview::FoundPage::Outcome;
+        const auto outcome = start >= 0 ? Outcome::Drawn : found ? Outcome::NothingAfter : Outcome::NoHead;
+        ASSERT_EQ(report.outcome, outcome) << "step " << step;
+        ASSERT_EQ(report.page, page) << "step " << step;
+        ASSERT_EQ(report.firstLine, start) << "step " << step;
     }
     std::filesystem::remove_all(folder);
 }
