@@ -29,7 +29,7 @@ constexpr int kCommandPicture = 35;
 
 struct Window {
     QTemporaryDir folder;
-    bench::QueuedHost host;
+    testsupport::TestHost host = bench::queuedHost();
     std::unique_ptr<gui::MainWindow> window;
     QAction* open = nullptr;
     QAbstractItemView* list = nullptr;
@@ -47,12 +47,12 @@ struct Window {
 
     // Chooses File > Open, the dialog answering with `file`, and waits for the repaint.
     double openFile(const QString& file) {
-        host.fileAnswers.push_back(gui::pathFromQString(file));
+        host.queuedFiles.push_back(gui::pathFromQString(file));
         const auto start = bench::Clock::now();
         open->trigger();
         QCoreApplication::processEvents();
         const double ms = bench::millisecondsSince(start);
-        if (!host.fileAnswers.empty() || window->form().CurrentFilePath != gui::pathFromQString(file) ||
+        if (!host.queuedFiles.empty() || window->form().CurrentFilePath != gui::pathFromQString(file) ||
             rows() != window->form().cboMenu.count())
             throw std::runtime_error("the window did not show the opened menu");
         return ms;
@@ -72,7 +72,7 @@ int clicks(const QString& file, int runs) {
     }
     // Every fifth command the auto-run asks whether the page is finished;
     // "no" starts the next page, as it would while building a long menu.
-    w.host.answerWhenEmpty = app::Answer::No;
+    w.host.answerRule = testsupport::TestHost::answering(app::Answer::No);
     const int lines = w.rows();
     std::vector<double> times;
     for (int run = 0; run < runs + 3; ++run) {
@@ -97,7 +97,7 @@ int checks(const QString& file, int runs) {
     if (!picture || !check) throw std::runtime_error("no command picture or check action");
     if (w.window->form().mnuEButtonSperren.checked())
         w.window->findChild<QAction*>(QStringLiteral("mnuEButtonSperren"))->trigger();
-    w.host.answerWhenEmpty = app::Answer::No;
+    w.host.answerRule = testsupport::TestHost::answering(app::Answer::No);
     std::vector<double> idle, window;
     for (int run = 0; run < runs; ++run) {
         const auto start = bench::Clock::now();

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/Host.h"
+#include "TestHost.h"
 #include "catalogue/CommandRowData.h"
 #include "gui/CaptionLabel.h"
 #include "gui/MainWindow.h"
@@ -14,14 +14,6 @@
 using namespace vostrel;
 
 namespace {
-
-class SilentHost : public app::Host {
-public:
-    app::Answer messageBox(const app::MessageRequest&) override { return app::Answer::No; }
-    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override { return std::nullopt; }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-};
 
 QString normalisedWords(const QString& text) { return text.simplified(); }
 
@@ -46,7 +38,7 @@ private:
 
 void CaptionLabelTest::initTestCase() {
     QTemporaryDir folder;
-    SilentHost host;
+    testsupport::TestHost host;
     gui::MainWindow window(folder.path(), &host);
     auto* label = window.findChild<gui::CaptionLabel*>(QStringLiteral("lblWXMenu_39"));
     QVERIFY(label);

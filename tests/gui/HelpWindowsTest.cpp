@@ -21,25 +21,11 @@ using namespace vostrel;
 
 namespace {
 
-// Answers without dialogs; remembers what was handed to the desktop.
-class ScriptedHost : public app::Host {
-public:
-    app::Answer messageBox(const app::MessageRequest& request) override {
-        return request.buttons == app::MessageButtons::YesNo ? app::Answer::No : app::Answer::Ok;
-    }
-    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override { return std::nullopt; }
-    std::string inputBox(const std::string&, const std::string&) override { return inputAnswer; }
-    void openUrl(const std::string& target) override { urls.push_back(target); }
-
-    std::string inputAnswer;
-    std::vector<std::string> urls;
-};
-
 void deleteDiscardedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 }  // namespace
 
-class HelpWindowsTest : public QObject, private guitest::EditorUnderTest<ScriptedHost> {
+class HelpWindowsTest : public QObject, private guitest::EditorUnderTest {
     Q_OBJECT
 
 private slots:
@@ -72,7 +58,7 @@ private:
 };
 
 void HelpWindowsTest::init() {
-    QVERIFY(openEditor());
+    QVERIFY(openEditor(false, app::Answer::No));
 }
 
 void HelpWindowsTest::cleanup() {

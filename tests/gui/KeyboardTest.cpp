@@ -15,7 +15,6 @@
 #include "controls/Colour.h"
 #include "gui/MainWindow.h"
 #include "EditorUnderTest.h"
-#include "ScriptedHost.h"
 
 using namespace vostrel;
 
@@ -38,7 +37,7 @@ struct KeyStep {
 
 Q_DECLARE_METATYPE(std::vector<KeyStep>)
 
-class KeyboardTest : public QObject, private guitest::EditorUnderTest<guitest::ScriptedHost> {
+class KeyboardTest : public QObject, private guitest::EditorUnderTest {
     Q_OBJECT
 
 private slots:

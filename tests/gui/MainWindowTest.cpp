@@ -23,13 +23,11 @@
 #include "gui/ButtonGrid.h"
 #include "gui/MainWindow.h"
 #include "EditorUnderTest.h"
-#include "ScriptedHost.h"
 
 using namespace vostrel;
 
 namespace {
 
-using guitest::ScriptedHost;
 
 QColor windowColourOf(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
 
@@ -44,7 +42,7 @@ int shownRow(const QListView* list) {
 
 }  // namespace
 
-class MainWindowTest : public QObject, private guitest::EditorUnderTest<ScriptedHost> {
+class MainWindowTest : public QObject, private guitest::EditorUnderTest {
     Q_OBJECT
 
 private slots:
@@ -532,11 +530,11 @@ void MainWindowTest::closingSavesTheMenuBeforeWritingTheSettings() {
     QTest::mouseClick(widget<QWidget>(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
     QVERIFY(form.MenuChanged);
     const QString menuFile = folder->filePath(QStringLiteral("menu.mnu"));
-    host->nextFileName = menuFile.toStdString();
+    host->queuedFiles.push_back(menuFile.toStdString());
 
     window->close();
 
-    QCOMPARE(host->fileDialogs, 1);
+    QCOMPARE(host->fileDialogs.size(), std::size_t{1});
     QFile saved(menuFile);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains("MENUITEM|TASK_NAVIGATE_TO|\r\n"));

@@ -16,7 +16,7 @@
 
 #include "gui/MainWindow.h"
 #include "gui/TerminationSignal.h"
-#include "ScriptedHost.h"
+#include "TestHost.h"
 
 using namespace vostrel;
 
@@ -143,7 +143,7 @@ private slots:
 
 private:
     void openWindow(bool scripted) {
-        host = std::make_unique<guitest::ScriptedHost>();
+        host = std::make_unique<testsupport::TestHost>(testsupport::TestHost::answering(app::Answer::Yes, app::Answer::Save));
         window = std::make_unique<gui::MainWindow>(folder->path().toStdString(), scripted ? host.get() : nullptr);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -173,7 +173,7 @@ private:
     }
 
     std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<guitest::ScriptedHost> host;
+    std::unique_ptr<testsupport::TestHost> host;
     std::unique_ptr<gui::MainWindow> window;
 };
 

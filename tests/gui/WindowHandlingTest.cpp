@@ -12,7 +12,6 @@
 #include <memory>
 
 #include "EditorUnderTest.h"
-#include "ScriptedHost.h"
 #include "gui/CommandButton.h"
 #include "gui/FocusRing.h"
 #include "gui/MainWindow.h"
@@ -21,7 +20,7 @@ using namespace vostrel;
 
 Q_DECLARE_METATYPE(QWidget* (vostrel::gui::MainWindow::*)() const)
 
-class WindowHandlingTest : public QObject, private guitest::EditorUnderTest<guitest::ScriptedHost> {
+class WindowHandlingTest : public QObject, private guitest::EditorUnderTest {
     Q_OBJECT
 
 private slots:

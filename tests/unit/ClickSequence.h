@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "TestHost.h"
 #include "app/frmWendax.h"
 #include "check/MenuCheck.h"
 #include "files/TextFile.h"
@@ -76,40 +77,6 @@ inline std::uint32_t environmentNumber(const char* name, std::uint32_t fallback)
     return text && *text ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10)) : fallback;
 }
 
-// The user at the message boxes: questions (is the block finished, delete the menu) are
-// answered at random, warnings are acknowledged. The save dialog names the file the test
-// wants; every other dialog is cancelled.
-class RandomHost : public vostrel::app::Host {
-public:
-    explicit RandomHost(std::mt19937& random) : random_(random) {}
-
-    Answer messageBox(const vostrel::app::MessageRequest& request) override {
-        if (request.buttons != vostrel::app::MessageButtons::YesNo) {
-            ++warnings;
-            return Answer::Ok;
-        }
-        const bool yes = std::bernoulli_distribution(0.5)(random_);
-        answers.push_back(yes);
-        ++questions;
-        return yes ? Answer::Yes : Answer::No;
-    }
-    std::optional<fs::path> fileDialog(const vostrel::app::FileDialogRequest& request) override {
-        if (request.kind == vostrel::app::FileDialogKind::Save && savePath)
-            return *savePath;
-        return std::nullopt;
-    }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-
-    std::vector<bool> answers;  // given during the current click; taken by the recorder
-    std::optional<fs::path> savePath;
-    int warnings = 0;
-    int questions = 0;
-
-private:
-    std::mt19937& random_;
-};
-
 // What the generator knows about a sequence once it is built, to show that the sequences
 // reach the interesting corners at all.
 struct Reached {
@@ -128,7 +95,18 @@ enum class Phase { Empty, BlockOpen, BlockEnded };
 class ClickSequence {
 public:
     ClickSequence(std::uint32_t seed, const fs::path& folder)
-        : seed_(seed), random_(seed), host_(random_), folder_(folder) {}
+        : seed_(seed), random_(seed), folder_(folder) {
+        // The user at the message boxes: questions (is the block finished, delete the menu)
+        // are answered at random, everything else is acknowledged. Every dialog is cancelled
+        // until the verdict names the file to save.
+        host_.answerRule = [this](const vostrel::app::MessageRequest& request) {
+            if (request.buttons != vostrel::app::MessageButtons::YesNo) return Answer::Ok;
+            return chance(0.5) ? Answer::Yes : Answer::No;
+        };
+    }
+    // The host's rule draws from this sequence's random numbers.
+    ClickSequence(const ClickSequence&) = delete;
+    ClickSequence& operator=(const ClickSequence&) = delete;
 
     void build() {
         static constexpr const char* kLanguages[] = {"Deutsch", "English", "Français"};
@@ -196,7 +174,9 @@ public:
         // The file as the editor saves it, checked the way the tool checks a file.
         const fs::path saved = folder_ / "built.mnu";
         fs::remove(saved);
-        host_.savePath = saved;
+        host_.fileRule = [saved](const vostrel::app::FileDialogRequest& request) {
+            return request.kind == vostrel::app::FileDialogKind::Save ? std::optional(saved) : std::nullopt;
+        };
         form_->mnuDSpeichern_Click();
         const auto bytes = vostrel::files::readFileBytes(saved);
         if (!bytes) return problems + "the editor saved no file\n";
@@ -218,10 +198,17 @@ public:
     int clicks() const { return clicks_; }
     const std::vector<std::string>& document() const { return form_->cboMenu.entries(); }
     const Reached& reached() const { return reached_; }
-    const RandomHost& host() const { return host_; }
+    // The questions answered and the other boxes acknowledged during the whole sequence.
+    int questions() const { return countMessages(true); }
+    int warnings() const { return countMessages(false); }
 
 private:
     bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
+    int countMessages(bool questions) const {
+        return static_cast<int>(std::count_if(host_.messages.begin(), host_.messages.end(), [questions](const auto& m) {
+            return (m.buttons == vostrel::app::MessageButtons::YesNo) == questions;
+        }));
+    }
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
     int nextBlockLength() {
@@ -248,8 +235,11 @@ private:
     // ---- Clicks, each written down as a scenario step --------------------------------------
 
     void record(const std::string& step) {
-        for (const bool yes : host_.answers) scenario_ << "answer " << (yes ? "yes" : "no") << '\n';
-        host_.answers.clear();
+        for (; recordedMessages_ < host_.messages.size(); ++recordedMessages_) {
+            if (host_.messages[recordedMessages_].buttons != vostrel::app::MessageButtons::YesNo) continue;
+            const bool yes = host_.answers[recordedMessages_] == Answer::Yes;
+            scenario_ << "answer " << (yes ? "yes" : "no") << '\n';
+        }
         scenario_ << step << '\n';
     }
 
@@ -403,7 +393,8 @@ private:
 
     std::uint32_t seed_;
     std::mt19937 random_;
-    RandomHost host_;
+    vostrel::testsupport::TestHost host_;
+    std::size_t recordedMessages_ = 0;  // the host's messages already written into the scenario
     fs::path folder_;
     std::optional<frmWendax> form_;
     std::string settings_;
