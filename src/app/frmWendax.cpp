@@ -1,5 +1,6 @@
 #include "app/frmWendax.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vostrel::app {
@@ -95,9 +96,13 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
     updateUndoItems();
 }
 
-std::vector<controls::MenuItem*> frmWendax::menuItems() const {
-    std::vector<controls::MenuItem*> items;
-    for (const auto& entry : menuBar_) {
+namespace {
+
+// `Item` is the menu item, const or not, as the caller may change it or not.
+template <class Item>
+std::vector<Item*> namedItems(const std::vector<MenuBarEntry>& menuBar) {
+    std::vector<Item*> items;
+    for (const auto& entry : menuBar) {
         items.push_back(entry.menu);
         for (auto* item : entry.items)
             if (!item->separator()) items.push_back(item);
@@ -105,16 +110,24 @@ std::vector<controls::MenuItem*> frmWendax::menuItems() const {
     return items;
 }
 
-controls::MenuItem* frmWendax::findMenuItem(std::string_view name) {
-    for (auto* item : menuItems())
-        if (item->name() == name) return item;
-    return nullptr;
+template <class Item>
+Item* itemNamed(const std::vector<Item*>& items, std::string_view name) {
+    const auto it = std::find_if(items.begin(), items.end(), [name](Item* item) { return item->name() == name; });
+    return it == items.end() ? nullptr : *it;
 }
 
+}  // namespace
+
+std::vector<controls::MenuItem*> frmWendax::menuItems() { return namedItems<controls::MenuItem>(menuBar_); }
+
+std::vector<const controls::MenuItem*> frmWendax::menuItems() const {
+    return namedItems<const controls::MenuItem>(menuBar_);
+}
+
+controls::MenuItem* frmWendax::findMenuItem(std::string_view name) { return itemNamed(menuItems(), name); }
+
 const controls::MenuItem* frmWendax::findMenuItem(std::string_view name) const {
-    for (const auto* item : menuItems())
-        if (item->name() == name) return item;
-    return nullptr;
+    return itemNamed(menuItems(), name);
 }
 
 void frmWendax::setObserver(controls::ControlObserver* observer) {

@@ -89,9 +89,10 @@ public:
     controls::MenuItem mnuInfo{"mnuInfo", "&Info", "F8"};
     controls::MenuItem mnuHistorie{"mnuHistorie", "&Historie Entwicklung", "F1"};
 
-    const std::vector<MenuBarEntry>& menuBar() const { return menuBar_; }
+    const std::vector<MenuBarEntry>& menuBar() { return menuBar_; }
     // Every named menu and item (separators excluded), in menu-bar order.
-    std::vector<controls::MenuItem*> menuItems() const;
+    std::vector<controls::MenuItem*> menuItems();
+    std::vector<const controls::MenuItem*> menuItems() const;
     controls::MenuItem* findMenuItem(std::string_view name);
     const controls::MenuItem* findMenuItem(std::string_view name) const;
 
@@ -153,11 +154,18 @@ public:
     bool chooseMenuItem(std::string_view name);
     void mnuDEnde_Click();
 
-    // ---- What a user does to the menu document and the scroll bars ----------
-    // Each does nothing when the control is disabled or hidden, as in the window.
+    // ---- What a user does to the controls ------------------------------------
+    // The front ends come in here; each does nothing when the control is
+    // disabled or hidden, as in the window.
     void userSelectsLine(int index);          // a click on entry `index` of cboMenu
     void userTypes(const std::string& text);  // typing until the edit field reads `text`
     void userScrolls(controls::ScrollBar& bar, int value);
+    void userFocusesLineBar();                // VScroll2 takes the focus
+    void userClicksControlButton(int index);  // cmdWXButton
+    void userClicksCommandPicture(int index);  // imgWXMenu, on any page of the field
+    void userClicksCommandCaption(int index);  // lblWXMenu, on any page of the field
+    enum class SecondaryWindow { Text, Info, Check };
+    void userClosesWindow(SecondaryWindow window);  // its close button, Escape or the title bar
     void VScroll2_GotFocus();
 
     // Handlers of the menu document list and the line-moving scroll bar.

@@ -149,7 +149,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
         rezoom();
     } else if (watched == lineScroll_ && event->type() == QEvent::FocusIn) {
-        forward([this] { form_->VScroll2_GotFocus(); });
+        forward([this] { form_->userFocusesLineBar(); });
     } else if (menuList_ && watched == menuList_->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             listMouseDown_ = true;
@@ -353,7 +353,7 @@ void MainWindow::syncSecondaryWindows() {
 void MainWindow::openTextWindow() {
     textWindow_ = new TextWindow;
     // Closing the window discards it: the next manual command loads it anew.
-    textWindow_->onUserClose = [this] { return forward([this] { form_->frmWXText.reset(); }); };
+    textWindow_->onUserClose = [this] { return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Text); }); };
     textWindow_->onResize = [this](bool minimised) {
         // Laying out the text box is no user event of the main window and
         // must happen even while a handler runs (the first layout comes with
@@ -368,7 +368,7 @@ void MainWindow::openTextWindow() {
 
 void MainWindow::openInfoWindow() {
     infoWindow_ = new InfoWindow;
-    infoWindow_->onUserClose = [this] { return forward([this] { form_->frmWXInfo.reset(); }); };
+    infoWindow_->onUserClose = [this] { return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Info); }); };
     infoWindow_->onMail = [this] { forward([this] { form_->cmdeMail_Click(); }); };
     infoWindow_->onInternet = [this] { forward([this] { form_->cmdInternet_Click(); }); };
     infoWindow_->mirror(*form_->frmWXInfo);
@@ -377,7 +377,7 @@ void MainWindow::openInfoWindow() {
 
 void MainWindow::openCheckWindow() {
     checkWindow_ = new CheckWindow;
-    checkWindow_->onUserClose = [this] { return forward([this] { form_->frmWXCheck.reset(); }); };
+    checkWindow_->onUserClose = [this] { return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Check); }); };
     checkWindow_->onChoose = [this](int row) { forward([this, row] { form_->chooseFinding(row); }, &form_->cboMenu); };
     checkWindow_->mirror(*form_->frmWXCheck);
     checkWindow_->show();

@@ -112,7 +112,7 @@ void MainWindow::buildButtonField(QWidget* client) {
         // by its command while the captions are empty (no language chosen).
         const auto name = [picture, &caption, &image] { picture->setAccessibleName(spokenName(caption, image)); };
         bind(image, picture, name);
-        connect(picture, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->imgWXMenu_Click(i); }); });
+        connect(picture, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->userClicksCommandPicture(i); }); });
         connect(picture, &CommandButton::gridStep, this, [this, i](GridStep step) { moveGridFocus(i, step); });
         connect(picture, &CommandButton::pageStep, this, [this](int pages) {
             controls::ScrollBar& bar = form_->field.VScroll1;
@@ -123,7 +123,7 @@ void MainWindow::buildButtonField(QWidget* client) {
         label->setTextFormat(Qt::PlainText);
         label->setFont(captionFont);
         bind(caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
-        connect(label, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->lblWXMenu_Click(i); }); });
+        connect(label, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->userClicksCommandCaption(i); }); });
         label->setCoveredBy(picture);
         picture->raise();
     }
@@ -163,7 +163,7 @@ void MainWindow::buildControlArea(QWidget* client) {
             button->setAccessibleName(name.isEmpty() ? displayText(model.tooltip()) : name);
         });
         connect(button, &QAbstractButton::clicked, this, [this, index] {
-            forward([this, index] { form_->cmdWXButton_Click(static_cast<std::int16_t>(index)); });
+            forward([this, index] { form_->userClicksControlButton(index); });
         });
     };
     auto pictureButton = [&](int index, QWidget* parent, const QPixmap& picture) {

@@ -131,8 +131,7 @@ void Replayer::performStep(const Step& step) {
     else if (verb == "scroll")
         scroll(step);
     else if (verb == "focus") {
-        auto& form = openWindow(step);
-        if (form.VScroll2.enabled() && form.VScroll2.visible()) form.VScroll2_GotFocus();
+        openWindow(step).userFocusesLineBar();
     } else if (verb == "answer")
         queueAnswer(step.text(0));
     else if (verb == "dialog") {
@@ -181,11 +180,8 @@ void Replayer::start(const Step& step) {
 
 void Replayer::close(const Step& step) {
     if (!step.words.empty()) {
-        auto& form = openWindow(step);
-        if (step.text(0) == "frmWXText")
-            form.frmWXText.reset();
-        else
-            form.frmWXInfo.reset();
+        using Window = app::frmWendax::SecondaryWindow;
+        openWindow(step).userClosesWindow(step.text(0) == "frmWXText" ? Window::Text : Window::Info);
         return;
     }
     // The user may cancel the close at the save question; the program then goes on.
@@ -202,19 +198,13 @@ void Replayer::click(const Step& step) {
     };
     if (control == "cmdWXButton") {
         if (!app::frmWendax::controlButtonExists(index)) throw outOfRange();
-        const auto& button = form.cmdWXButton(index);
-        if (button.enabled() && button.visible())
-            form.cmdWXButton_Click(static_cast<std::int16_t>(index));
+        form.userClicksControlButton(index);
     } else if (control == "imgWXMenu" || control == "lblWXMenu") {
-        // Any page's command buttons can be clicked without paging there first; a button
-        // the program disabled still takes no click.
         if (index < 0 || index >= catalogue::ButtonField::kButtonCount) throw outOfRange();
-        const auto i = static_cast<std::size_t>(index);
-        if (control == "imgWXMenu") {
-            if (form.field.imgWXMenu[i].enabled()) form.imgWXMenu_Click(index);
-        } else if (form.field.lblWXMenu[i].enabled()) {
-            form.lblWXMenu_Click(index);
-        }
+        if (control == "imgWXMenu")
+            form.userClicksCommandPicture(index);
+        else
+            form.userClicksCommandCaption(index);
     } else {
         // The preview refuses hidden places itself, whichever frame is shown.
         if (index < 0 || index >= preview::kPlaceCount) throw outOfRange();
