@@ -114,9 +114,9 @@ void MainWindow::buildButtonField(QWidget* client) {
         bind(image, picture, name);
         connect(picture, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->userClicksCommandPicture(i); }); });
         connect(picture, &CommandButton::gridStep, this, [this, i](GridStep step) { moveGridFocus(i, step); });
-        connect(picture, &CommandButton::pageStep, this, [this](int pages) {
+        connect(picture, &CommandButton::pageStep, this, [this](int step) {
             controls::ScrollBar& bar = form_->field.VScroll1;
-            forward([this, &bar, pages] { form_->userScrolls(bar, bar.value() + pages); }, &bar);
+            forward([this, &bar, step] { form_->userScrolls(bar, bar.value() + step); }, &bar);
         });
 
         auto* label = new CaptionLabel(holder);

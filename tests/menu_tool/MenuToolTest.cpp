@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{"Unreadable", {kMissing}, menu::kUnreadable, 0, true},
                       // An unreadable file wins over errors, and the readable files are still checked.
                       StatusCase{"UnreadableAndFaulty", {kMissing, kHandEdited}, menu::kUnreadable, 6, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(MenuToolCheck, PrintsFileLineSeverityMessageAndRule) {
     const auto lines = linesOf(check({kHandEdited}).out);
@@ -270,6 +270,6 @@ INSTANTIATE_TEST_SUITE_P(
         FixCase{"DryRunWritesNothing", kData + "/rules/keyword-case.mnu", true, menu::kClean, true, false},
         FixCase{"ErrorNeedingAPersonLeft", kData + "/rules/comma.mnu", false, menu::kFaulty, false, false},
         FixCase{"Unreadable", kMissing, false, menu::kUnreadable, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -216,8 +216,8 @@ TEST_P(CheckRules, ReportsExactlyTheFault) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FaultyMenus, CheckRules, ::testing::ValuesIn(faultCases()),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
+                         [](const auto& test) {
+                             std::string name = test.param.name;
                              for (auto& ch : name)
                                  if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
                              return name;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -148,7 +149,7 @@ TEST(History, RandomStepsUndoneAndRedoneRetraceEveryState) {
             std::string action;
             switch (pick(7)) {
                 case 0: action = "click imgWXMenu " + std::to_string(1 + pick(114)) + "\n"; break;
-                case 1: action = "click cmdWXButton " + std::to_string((int[]){0, 3, 4, 10}[pick(4)]) + "\n"; break;
+                case 1: action = "click cmdWXButton " + std::to_string(std::array{0, 3, 4, 10}[static_cast<std::size_t>(pick(4))]) + "\n"; break;
                 case 2:
                     prelude += "type \"MENUITEM|TASK_T" + std::to_string(i) + "|\"\n";
                     action = "menu mnuBZeileAendern\n";

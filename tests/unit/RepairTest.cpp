@@ -84,8 +84,8 @@ TEST_P(Repair, MendsTheDamageOnceAndForAll) {
     EXPECT_TRUE(vostrel::check::repairMenu(repaired.lines).changes.empty()) << "not idempotent";
 }
 
-INSTANTIATE_TEST_SUITE_P(Menus, Repair, ::testing::ValuesIn(repairCases()), [](const auto& info) {
-    std::string name = info.param.name;
+INSTANTIATE_TEST_SUITE_P(Menus, Repair, ::testing::ValuesIn(repairCases()), [](const auto& test) {
+    std::string name = test.param.name;
     for (auto& ch : name)
         if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
     return name;
