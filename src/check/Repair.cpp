@@ -23,18 +23,14 @@ using Lines = std::vector<TrackedLine>;
 constexpr std::array<std::string_view, 2> kByteOrderMarks = {"\xC3\xAF\xC2\xBB\xC2\xBF",
                                                              "\xEF\xBB\xBF"};
 
-// Returns whether a mark was removed.
-bool removeLeadingMark(Lines& lines) {
-    if (lines.empty()) return false;
+void removeByteOrderMark(Lines& lines) {
+    if (lines.empty()) return;
     for (const auto mark : kByteOrderMarks)
         if (lines.front().text.starts_with(mark)) {
             lines.front().text.erase(0, mark.size());
-            return true;
+            return;
         }
-    return false;
 }
-
-void removeByteOrderMark(Lines& lines) { removeLeadingMark(lines); }
 
 // All or nothing, as the check judges it: one line of genuine Windows-1252 text means the file
 // is not UTF-8, and a line whose UTF-8 reading a menu file cannot store keeps the file as it is.
@@ -86,21 +82,16 @@ void splitAtCarriageReturns(Lines& lines) {
     lines = std::move(split);
 }
 
-// Dropping empty lines can bring a mark that stood on a later line to the front of the file,
-// and removing that mark can leave blanks or an empty first line behind: both go until the
-// file starts with text.
 void trimBlanksAndDropEmptyLines(Lines& lines) {
     constexpr std::string_view kBlanks = " \t";
-    do {
-        std::erase_if(lines, [&](TrackedLine& tracked) {
-            std::string& line = tracked.text;
-            const auto first = line.find_first_not_of(kBlanks);
-            if (first == std::string::npos) return true;
-            line.erase(line.find_last_not_of(kBlanks) + 1);
-            line.erase(0, first);
-            return false;
-        });
-    } while (removeLeadingMark(lines));
+    std::erase_if(lines, [&](TrackedLine& tracked) {
+        std::string& line = tracked.text;
+        const auto first = line.find_first_not_of(kBlanks);
+        if (first == std::string::npos) return true;
+        line.erase(line.find_last_not_of(kBlanks) + 1);
+        line.erase(0, first);
+        return false;
+    });
 }
 
 // The title field of a page head as written: everything between the task and the closing bar.
@@ -198,6 +189,11 @@ constexpr std::array<RuleRepair, 19> kRuleRepairs = {{
     {rules::kUnresolvedPlaceholder, rules::repairStructure},
 }};
 
+bool sameText(const Lines& a, const Lines& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const TrackedLine& x, const TrackedLine& y) { return x.text == y.text; });
+}
+
 }  // namespace
 
 Repaired repairMenu(const std::vector<std::string>& lines,
@@ -205,14 +201,23 @@ Repaired repairMenu(const std::vector<std::string>& lines,
     Lines out;
     out.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) out.push_back({lines[i], static_cast<int>(i)});
-    // Every pass runs, each once: a pass leaves a menu without its rules' findings as it is,
-    // and an earlier pass can uncover what a later one mends (a split line, a page without
-    // its closing item).
-    Pass last = nullptr;
-    for (const auto& [rule, pass] : kRuleRepairs) {
-        if (!pass || pass == last) continue;
-        pass(out);
-        last = pass;
+    // Every pass runs in table order; a pass leaves a menu without its rules' findings as it is,
+    // and an earlier pass can uncover what a later one mends (a split line, a page without its
+    // closing item). A later pass can also uncover what an earlier one mends: dropped empty lines
+    // bring a byte-order mark from a later line to the front, and only without it do the lines
+    // read as UTF-8. So the passes run again until the lines settle. A later round only finishes
+    // what the one before uncovered, so two or three suffice; the bound guards against passes
+    // that would undo each other.
+    constexpr int kMostRounds = 8;
+    for (int round = 0; round < kMostRounds; ++round) {
+        const Lines before = out;
+        Pass last = nullptr;
+        for (const auto& [rule, pass] : kRuleRepairs) {
+            if (!pass || pass == last) continue;
+            pass(out);
+            last = pass;
+        }
+        if (sameText(out, before)) break;
     }
 
     Repaired repaired;

@@ -46,8 +46,11 @@ struct RepairCase {
 std::vector<RepairCase> repairCases() {
     const Lines ex = exampleMenu();
     Lines twiceUtf8 = ex;  // "ü" converted to UTF-8 twice, read as Windows-1252
+    Lines onceUtf8 = ex;   // "ü" saved as UTF-8, read as Windows-1252
     for (auto& line : twiceUtf8)
         if (const auto at = line.find("ü"); at != std::string::npos) line.replace(at, 2, "ÃƒÂ¼");
+    for (auto& line : onceUtf8)
+        if (const auto at = line.find("ü"); at != std::string::npos) line.replace(at, 2, "Ã¼");
     return {
         {"clean menu untouched", ex, ex},
         {"several faults in one line", edited(ex, 6, {" menuitem|task_show_map\t"}), ex},
@@ -64,8 +67,8 @@ std::vector<RepairCase> repairCases() {
         {"stray carriage return ends the line", edited(ex, 2, {ex[2] + "\r" + ex[3]}, 2), ex},
         {"block still being built", edited(edited(ex, 11, {}), 9, {"MENUPAGE|TASK_PAGE3|Einstellungen 1/§|"}), ex},
         {"saved as UTF-8 twice", twiceUtf8, ex},
-        {"byte-order mark brought to the front by dropped empty lines",
-         edited(ex, 0, {"", "  ", "\xC3\xAF\xC2\xBB\xC2\xBF", " " + ex[0]}), ex},
+        {"UTF-8 byte-order mark brought to the front by dropped empty lines",
+         edited(onceUtf8, 0, {"", "  ", "\xC3\xAF\xC2\xBB\xC2\xBF", " " + ex[0]}), ex},
         {"needs a person: left alone", edited(ex, 6, {"MENUITEM|TASK_SHOW,MAP|"}),
          edited(ex, 6, {"MENUITEM|TASK_SHOW,MAP|"})},
     };
