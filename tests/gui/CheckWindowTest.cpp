@@ -32,10 +32,6 @@ void deleteDiscardedWindows() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-int selectedMainRow(const QListView* list) {
-    const QModelIndex current = list->currentIndex();
-    return current.isValid() && list->selectionModel()->isSelected(current) ? current.row() : -1;
-}
 
 }  // namespace
 
@@ -165,7 +161,7 @@ void CheckWindowTest::choosingAFindingSelectsItsLine() {
         QVERIFY(line >= 0);
         choose(*findings(), row);
         QCOMPARE(window->form().cboMenu.listIndex(), line);
-        QCOMPARE(selectedMainRow(mainList), line);
+        QCOMPARE(guitest::shownRow(mainList), line);
         QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("cboMenu_edit"))->text(),
                  QString::fromStdString(before[static_cast<std::size_t>(line)]));
     }

@@ -1,6 +1,6 @@
 // The window without a mouse: walking the button field with the keys,
-// pressing commands, editing the menu lines by shortcut, access keys, and what
-// a screen reader is told about the buttons.
+// pressing commands, editing the menu lines by shortcut and access keys. What a
+// screen reader is told: AccessibilityTest.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QDir>
@@ -17,15 +17,12 @@
 #include "EditorUnderTest.h"
 
 using namespace vostrel;
+using guitest::accessibleText;
 
 namespace {
 
 const QColor kUsedCaption(255, 255, 192);  // light yellow: the command is in the menu
 
-QString accessibleText(QWidget* widget, QAccessible::Text which) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(which) : QStringLiteral("<no interface>");
-}
 
 struct KeyStep {
     Qt::Key key;
@@ -52,41 +49,16 @@ private slots:
     void disabledOrRepeatedKeyAddsNothing();
     void focusFrameIsDrawnOnThePicture();
     void previewPlaceTakesEnter();
-    void accessibleNamesFollowTheLanguage_data();
-    void accessibleNamesFollowTheLanguage();
-    void commandButtonIsAnAccessibleButton();
-    void unknownLanguageCountsAsGerman();
     void shortcutsEditTheTypedLine_data();
     void shortcutsEditTheTypedLine();
     void accessKeyPressesItsButton();
     void lineScrollBarFocusStopsTheCountCheck();
 
-private:
-    QWidget* button(int index) const { return widget(QStringLiteral("imgWXMenu_%1").arg(index)); }
-    int focusedButton() const {
-        const QWidget* focused = QApplication::focusWidget();
-        if (!focused || !focused->objectName().startsWith(QStringLiteral("imgWXMenu_"))) return -1;
-        return focused->objectName().mid(10).toInt();
-    }
-    // A key as the user types it: to whichever widget has the focus. (Menu
-    // shortcuts and access keys are offered to the focused widget first
-    // whatever widget QTest is handed, so those are sent to the window.)
-    static void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* focused = QApplication::focusWidget();
-        QVERIFY(focused);
-        QTest::keyClick(focused, key, modifiers);
-    }
-    void focusButton(int index) {
-        button(index)->setFocus(Qt::TabFocusReason);
-        QCOMPARE(focusedButton(), index);
-    }
 };
 
 void KeyboardTest::init() {
     QVERIFY(openEditor(true));
-    // A first start runs auto-run, which opens the main block at once; these
-    // tests build by hand, as a user does after turning it off (F9).
-    if (window->form().mnuEPageAuto.checked()) QTest::keyClick(window.get(), Qt::Key_F9);
+    buildByHand();
     QVERIFY(!window->form().mnuEPageAuto.checked());
     QVERIFY(window->form().cboMenu.empty());
 }
@@ -275,76 +247,6 @@ void KeyboardTest::previewPlaceTakesEnter() {
         QCOMPARE(window->form().preview.PreviewCommand, std::string("navigate_to"));
         QCOMPARE(document.listIndex(), commandLine);
     }
-}
-
-void KeyboardTest::accessibleNamesFollowTheLanguage_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("german");
-    QTest::addColumn<QString>("english");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("command button") << "imgWXMenu_35" << "Navigieren zu" << "navigate to" << "navigate_to";
-    QTest::newRow("another command") << "imgWXMenu_39" << "Über Zwischenziel planen" << "plan route via"
-                                     << "plan_via";
-    QTest::newRow("control button") << "cmdWXButton_3" << "Hauptmenü" << "Main-Menu" << "<tooltip>";
-    QTest::newRow("flag, named by its tooltip") << "cmdWXButton_7" << "français" << "français" << "français";
-}
-
-void KeyboardTest::accessibleNamesFollowTheLanguage() {
-    QFETCH(QString, name);
-    QFETCH(QString, german);
-    QFETCH(QString, english);
-    QFETCH(QString, description);
-    QWidget* w = widget(name);
-    const auto expectedDescription = [&] {
-        // The control buttons' tooltips change with the language as well.
-        return description == QStringLiteral("<tooltip>") ? w->toolTip() : description;
-    };
-    QCOMPARE(accessibleText(w, QAccessible::Name), german);
-    QCOMPARE(accessibleText(w, QAccessible::Description), expectedDescription());
-    QVERIFY(!accessibleText(w, QAccessible::Description).isEmpty());
-
-    QTest::mouseClick(widget(QStringLiteral("cmdWXButton_5")), Qt::LeftButton);
-    QVERIFY(window->form().language.english);
-    QCOMPARE(accessibleText(w, QAccessible::Name), english);
-    QCOMPARE(accessibleText(w, QAccessible::Description), expectedDescription());
-}
-
-void KeyboardTest::commandButtonIsAnAccessibleButton() {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button(84));
-    QVERIFY(face);
-    QCOMPARE(face->role(), QAccessible::Button);
-    QVERIFY(face->state().focusable);
-    QVERIFY(face->actionInterface());
-    QVERIFY(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(QString::fromStdString(window->form().cboMenu.entry(window->form().cboMenu.count() - 1))
-                .contains(QStringLiteral("menu_recalc_block"), Qt::CaseInsensitive));
-}
-
-void KeyboardTest::unknownLanguageCountsAsGerman() {
-    // A settings file naming a language the program does not know once left every
-    // caption and accessible name empty; it now counts as German.
-    window.reset();
-    QFile settings(QDir(folder->path()).filePath(QStringLiteral("Zumzum.ini")));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("[Initiierung]\r\nSpracheDEF=Klingonisch\r\nAutoAblauf=1\r\nT.mnu-path=xxxxxxxxxxxxxxxxxx\r\n"
-                   "Hochformat=1\r\nButtonSper=0\r\nStandardRe=1\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n"
-                   "XXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n");
-    settings.close();
-    window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    const auto& form = window->form();
-    QVERIFY(form.language.german && !form.language.english && !form.language.french);
-    QCOMPARE(accessibleText(button(35), QAccessible::Name), QStringLiteral("Navigieren zu"));
-
-    const int lines = form.cboMenu.count();
-    focusButton(35);
-    type(Qt::Key_Return);
-    QCOMPARE(form.cboMenu.count(), lines + 1);
-    QCOMPARE(accessibleText(widget(QStringLiteral("imgMenH_0")), QAccessible::Name),
-             QStringLiteral("Navigieren zu"));
 }
 
 void KeyboardTest::shortcutsEditTheTypedLine_data() {
