@@ -23,13 +23,32 @@ using Lines = std::vector<TrackedLine>;
 constexpr std::array<std::string_view, 2> kByteOrderMarks = {"\xC3\xAF\xC2\xBB\xC2\xBF",
                                                              "\xEF\xBB\xBF"};
 
+// The file's start up to its first text: marks, blanks and empty lines. Hand edits and tools
+// that add a mark to every piece they join leave marks on lines of their own, and dropping the
+// empty lines brings them to the front one after another; so every mark goes with the blanks
+// and empty lines around it, as long as one mark is among them.
 void removeByteOrderMark(Lines& lines) {
-    if (lines.empty()) return;
-    for (const auto mark : kByteOrderMarks)
-        if (lines.front().text.starts_with(mark)) {
-            lines.front().text.erase(0, mark.size());
-            return;
+    constexpr std::string_view kBlanks = " \t";
+    std::size_t line = 0, at = 0;
+    bool marked = false;
+    while (line < lines.size()) {
+        const std::string_view text = lines[line].text;
+        at = std::min(text.find_first_not_of(kBlanks, at), text.size());
+        const auto mark = std::find_if(kByteOrderMarks.begin(), kByteOrderMarks.end(),
+                                       [&](std::string_view m) { return text.substr(at).starts_with(m); });
+        if (mark != kByteOrderMarks.end()) {
+            at += mark->size();
+            marked = true;
+        } else if (at == text.size()) {
+            ++line;
+            at = 0;
+        } else {
+            break;
         }
+    }
+    if (!marked) return;
+    lines.erase(lines.begin(), lines.begin() + static_cast<long>(line));
+    if (!lines.empty()) lines.front().text.erase(0, at);
 }
 
 // All or nothing, as the check judges it: one line of genuine Windows-1252 text means the file

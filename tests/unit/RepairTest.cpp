@@ -49,6 +49,9 @@ std::vector<RepairCase> repairCases() {
     Lines onceUtf8 = ex;   // "ü" saved as UTF-8, read as Windows-1252
     for (auto& line : twiceUtf8)
         if (const auto at = line.find("ü"); at != std::string::npos) line.replace(at, 2, "ÃƒÂ¼");
+    Lines markedStart = {"", "  "};  // a mark on each of many pieces joined by hand
+    for (int i = 0; i < 12; ++i) markedStart.insert(markedStart.end(), {"\xC3\xAF\xC2\xBB\xC2\xBF ", ""});
+    markedStart.push_back(" " + ex[0]);
     for (auto& line : onceUtf8)
         if (const auto at = line.find("ü"); at != std::string::npos) line.replace(at, 2, "Ã¼");
     return {
@@ -67,8 +70,8 @@ std::vector<RepairCase> repairCases() {
         {"stray carriage return ends the line", edited(ex, 2, {ex[2] + "\r" + ex[3]}, 2), ex},
         {"block still being built", edited(edited(ex, 11, {}), 9, {"MENUPAGE|TASK_PAGE3|Einstellungen 1/§|"}), ex},
         {"saved as UTF-8 twice", twiceUtf8, ex},
-        {"UTF-8 byte-order mark brought to the front by dropped empty lines",
-         edited(onceUtf8, 0, {"", "  ", "\xC3\xAF\xC2\xBB\xC2\xBF", " " + ex[0]}), ex},
+        {"UTF-8 byte-order marks brought to the front by dropped empty lines",
+         edited(onceUtf8, 0, markedStart), ex},
         {"needs a person: left alone", edited(ex, 6, {"MENUITEM|TASK_SHOW,MAP|"}),
          edited(ex, 6, {"MENUITEM|TASK_SHOW,MAP|"})},
     };
