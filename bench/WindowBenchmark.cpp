@@ -68,7 +68,8 @@ int clicks(const QString& file, int runs) {
     // and a large menu uses them all; the user turns the lock off first.
     if (w.window->form().mnuEButtonSperren.checked()) {
         if (auto* lock = w.window->findChild<QAction*>(QStringLiteral("mnuEButtonSperren"))) lock->trigger();
-        if (w.window->form().mnuEButtonSperren.checked()) throw std::runtime_error("cannot unlock the buttons");
+        if (w.window->form().mnuEButtonSperren.checked())
+            throw std::runtime_error("cannot unlock the buttons");
     }
     // Every fifth command the auto-run asks whether the page is finished;
     // "no" starts the next page, as it would while building a long menu.
@@ -102,7 +103,8 @@ int checks(const QString& file, int runs) {
     for (int run = 0; run < runs; ++run) {
         const auto start = bench::Clock::now();
         QTest::mouseClick(picture, Qt::LeftButton);
-        while (!w.window->checkViewCurrent()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        while (!w.window->checkViewCurrent())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         idle.push_back(bench::millisecondsSince(start));
 
         QTest::mouseClick(picture, Qt::LeftButton);  // the findings window checks anew
@@ -136,9 +138,12 @@ int opens(const QString& file, int runs) {
 int main(int argc, char* argv[]) try {
     QApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 4 && args[1] == QStringLiteral("click")) return clicks(args[2], std::max(1, args[3].toInt()));
-    if (args.size() == 4 && args[1] == QStringLiteral("open")) return opens(args[2], std::max(1, args[3].toInt()));
-    if (args.size() == 4 && args[1] == QStringLiteral("check")) return checks(args[2], std::max(1, args[3].toInt()));
+    if (args.size() == 4 && args[1] == QStringLiteral("click"))
+        return clicks(args[2], std::max(1, args[3].toInt()));
+    if (args.size() == 4 && args[1] == QStringLiteral("open"))
+        return opens(args[2], std::max(1, args[3].toInt()));
+    if (args.size() == 4 && args[1] == QStringLiteral("check"))
+        return checks(args[2], std::max(1, args[3].toInt()));
     std::fprintf(stderr, "usage: vostrel_bench_window click|open|check FILE RUNS\n");
     return 2;
 } catch (const std::exception& error) {

@@ -82,9 +82,7 @@ public:
         QApplication::processEvents();
         return model.value() == page || fail("the button field did not scroll to page", page);
     }
-    bool controlButton(int index) {
-        return clickVisible(QStringLiteral("cmdWXButton_%1").arg(index), index);
-    }
+    bool controlButton(int index) { return clickVisible(QStringLiteral("cmdWXButton_%1").arg(index), index); }
 
 private:
     bool clickVisible(const QString& name, int number) {
@@ -111,7 +109,10 @@ int usage() {
 // The window with one unsaved command, closed: the real question box opens,
 // and the screen is grabbed while it waits; then the box is cancelled.
 int questionShot(const QString& output, const std::string& language) {
-    const char* name = language == "en" ? "English" : language == "fr" ? "Fran\xe7" "ais" : "Deutsch";
+    const char* name = language == "en"   ? "English"
+                       : language == "fr" ? "Fran\xe7"
+                                            "ais"
+                                          : "Deutsch";
     QTemporaryDir folder;
     QFile settings(folder.filePath(QStringLiteral("Zumzum.ini")));
     if (!folder.isValid() || !settings.open(QIODevice::WriteOnly)) return 1;
@@ -162,11 +163,13 @@ int main(int argc, char* argv[]) {
             maximised = true;
         else if (argument == "--language" && i + 1 < argc) {
             const std::string language = argv[++i];
-            if (language == "en") languageButton = 5;
-            else if (language == "fr") languageButton = 7;
-            else if (language != "de") return usage();
-        }
-        else if (!argument.empty() && argument[0] != '-' && output.empty())
+            if (language == "en")
+                languageButton = 5;
+            else if (language == "fr")
+                languageButton = 7;
+            else if (language != "de")
+                return usage();
+        } else if (!argument.empty() && argument[0] != '-' && output.empty())
             output = argument;
         else
             return usage();

@@ -37,8 +37,8 @@ void visitPreview(Preview& preview, Visit&& visit) {
 }
 
 ScrollBarState scrollBarState(const controls::ScrollBar& bar) {
-    return {bar.min(),     bar.max(),       bar.value(), bar.smallChange(), bar.largeChange(),
-            bar.enabled(), bar.geometry()};
+    return {bar.min(),         bar.max(),     bar.value(),   bar.smallChange(),
+            bar.largeChange(), bar.enabled(), bar.geometry()};
 }
 
 void restoreScrollBar(controls::ScrollBar& bar, const ScrollBarState& s) {
@@ -86,8 +86,8 @@ EditorState EditorState::capture(const frmWendax& form) {
     for (const auto* control : enableables(form)) s.enabled.push_back(control->enabled());
     visitPreview(p, [&s](const controls::Control& place, bool picture) {
         const auto* image = picture ? static_cast<const controls::Image*>(&place) : nullptr;
-        s.preview.push_back({place.visible(), image ? image->picture() : 0,
-                             picture ? place.tooltip() : place.caption()});
+        s.preview.push_back(
+            {place.visible(), image ? image->picture() : 0, picture ? place.tooltip() : place.caption()});
     });
     s.lineBar = scrollBarState(form.VScroll2);
     s.pageBar = scrollBarState(p.HScroll1);
@@ -104,7 +104,8 @@ void EditorState::restore(frmWendax& form) const {
     form.form.setCaption(caption);
     for (std::size_t i = 0; i < colours.size(); ++i) form.field.lblWXMenu[i].setBackColour(colours[i]);
     const auto controls = enableables(form);
-    for (std::size_t i = 0; i < controls.size() && i < enabled.size(); ++i) controls[i]->setEnabled(enabled[i]);
+    for (std::size_t i = 0; i < controls.size() && i < enabled.size(); ++i)
+        controls[i]->setEnabled(enabled[i]);
     std::size_t next = 0;
     visitPreview(p, [this, &next](controls::Control& place, bool picture) {
         const ShownPlace& shown = preview[next++];

@@ -15,7 +15,10 @@ struct MessageRequest {
     MessageRequest() = default;
     MessageRequest(MessageIcon withIcon, MessageButtons withButtons, std::string withTitle,
                    std::string withText, std::string withDetail = {})
-        : icon(withIcon), buttons(withButtons), title(std::move(withTitle)), text(std::move(withText)),
+        : icon(withIcon),
+          buttons(withButtons),
+          title(std::move(withTitle)),
+          text(std::move(withText)),
           detail(std::move(withDetail)) {}
 
     MessageIcon icon = MessageIcon::Warning;

@@ -34,7 +34,8 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
     form.setGeometry({0, 0, kFormWidth, kFormHeight});
     form.setBackColour(controls::kDarkGreen);
 
-    for (int i : kControlButtonIndexes) controlButtons_[static_cast<std::size_t>(i)].setIdentity("cmdWXButton", i);
+    for (int i : kControlButtonIndexes)
+        controlButtons_[static_cast<std::size_t>(i)].setIdentity("cmdWXButton", i);
     cmdWXButton(0).setCaption("Nächste Seite");
     cmdWXButton(0).setTooltip("Nächste Seite");
     cmdWXButton(4).setCaption("Ende Menü");
@@ -82,11 +83,12 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
     mnuLeer2.setSeparator(true);
     mnuLeer3.setSeparator(true);
     menuBar_ = {
-        {&mnuDatei, {&mnuDLaden, &mnuDSichern, &mnuDSpeichern, &mnuLeer2, &mnuDMenuLoesch, &mnuLeer1, &mnuDEnde}},
+        {&mnuDatei,
+         {&mnuDLaden, &mnuDSichern, &mnuDSpeichern, &mnuLeer2, &mnuDMenuLoesch, &mnuLeer1, &mnuDEnde}},
         {&mnuBearbeiten,
          {&mnuBRueckgaengig, &mnuBWiederherstellen, &mnuLeer3, &mnuBZeileLoesch, &mnuBZeileAendern}},
-        {&mnuButtons, {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck,
-                         &mnuEReparieren}},
+        {&mnuButtons,
+         {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck, &mnuEReparieren}},
         {&mnuAnleitung, {}},
         {&mnuFrage, {&mnuInfo, &mnuHistorie}},
     };
@@ -112,7 +114,8 @@ std::vector<Item*> namedItems(const std::vector<MenuBarEntry>& menuBar) {
 
 template <class Item>
 Item* itemNamed(const std::vector<Item*>& items, std::string_view name) {
-    const auto it = std::find_if(items.begin(), items.end(), [name](Item* item) { return item->name() == name; });
+    const auto it =
+        std::find_if(items.begin(), items.end(), [name](Item* item) { return item->name() == name; });
     return it == items.end() ? nullptr : *it;
 }
 
@@ -133,8 +136,8 @@ const controls::MenuItem* frmWendax::findMenuItem(std::string_view name) const {
 void frmWendax::setObserver(controls::ControlObserver* observer) {
     form.setObserver(observer);
     for (int i : kControlButtonIndexes) cmdWXButton(i).setObserver(observer);
-    for (controls::Control* c : std::initializer_list<controls::Control*>{
-             &Frame2, &Frame4, &Frame5, &cboMenu, &cboWXIni, &cboSprachen, &VScroll2})
+    for (controls::Control* c : std::initializer_list<controls::Control*>{&Frame2, &Frame4, &Frame5, &cboMenu,
+                                                                          &cboWXIni, &cboSprachen, &VScroll2})
         c->setObserver(observer);
     for (const auto& entry : menuBar_) {
         entry.menu->setObserver(observer);

@@ -15,9 +15,7 @@ namespace vostrel::gui {
 
 using namespace artwork;
 
-QString iconFontFamily() {
-    return iconFont(kCommandGlyphPixels).familyName();
-}
+QString iconFontFamily() { return iconFont(kCommandGlyphPixels).familyName(); }
 
 bool iconFontHasGlyph(char16_t code) {
     const QRawFont font = iconFont(kCommandGlyphPixels);
@@ -25,10 +23,8 @@ bool iconFontHasGlyph(char16_t code) {
 }
 
 QPixmap commandPicture(int buttonIndex, qreal devicePixelRatio) {
-    if (!validIndex(buttonIndex))
-        return {};
-    return cachedPicture(buttonIndex, devicePixelRatio,
-                         QSize(kCommandPictureWidth, kCommandPictureHeight),
+    if (!validIndex(buttonIndex)) return {};
+    return cachedPicture(buttonIndex, devicePixelRatio, QSize(kCommandPictureWidth, kCommandPictureHeight),
                          [](QPainter& painter, const QRectF& area, int item) {
                              paintCommand(painter, area, kCommandArt[std::size_t(item - 1)],
                                           QColor(kPageInk[std::size_t(buttonPage(item))]));
@@ -36,44 +32,38 @@ QPixmap commandPicture(int buttonIndex, qreal devicePixelRatio) {
 }
 
 QPixmap nextPagePicture(qreal devicePixelRatio) {
-    return cachedPicture(kNextPageItem, devicePixelRatio,
-                         QSize(kControlPictureWidth, kControlPictureHeight), paintControl);
+    return cachedPicture(kNextPageItem, devicePixelRatio, QSize(kControlPictureWidth, kControlPictureHeight),
+                         paintControl);
 }
 
 QPixmap menuEndPicture(qreal devicePixelRatio) {
-    return cachedPicture(kMenuEndItem, devicePixelRatio,
-                         QSize(kControlPictureWidth, kControlPictureHeight), paintControl);
+    return cachedPicture(kMenuEndItem, devicePixelRatio, QSize(kControlPictureWidth, kControlPictureHeight),
+                         paintControl);
 }
 
 QIcon flagIcon(FlagLanguage language) {
-    if (!prepareStore())
-        return {};
+    if (!prepareStore()) return {};
     Store& s = store();
     const int key = int(language);
     auto found = s.flags.constFind(key);
-    if (found != s.flags.constEnd())
-        return *found;
-    const QIcon icon = drawnIcon([language](int pixels) { return flagPixmap(language, pixels); }, {16, 24, 32, 48, 64}, true);
+    if (found != s.flags.constEnd()) return *found;
+    const QIcon icon = drawnIcon([language](int pixels) { return flagPixmap(language, pixels); },
+                                 {16, 24, 32, 48, 64}, true);
     s.flags.insert(key, icon);
     return icon;
 }
 
 QIcon programIcon() {
-    if (!prepareStore())
-        return {};
+    if (!prepareStore()) return {};
     Store& s = store();
-    if (s.program.isNull())
-        s.program = drawnIcon(programPixmap, {16, 32, 48, 64, 256});
+    if (s.program.isNull()) s.program = drawnIcon(programPixmap, {16, 32, 48, 64, 256});
     return s.program;
 }
 
-int buttonPage(int buttonIndex) {
-    return validIndex(buttonIndex) ? catalogue::cellOf(buttonIndex).page : -1;
-}
+int buttonPage(int buttonIndex) { return validIndex(buttonIndex) ? catalogue::cellOf(buttonIndex).page : -1; }
 
 QString commandIconName(int buttonIndex) {
-    if (!validIndex(buttonIndex))
-        return {};
+    if (!validIndex(buttonIndex)) return {};
     const std::string_view name = kCommandArt[std::size_t(buttonIndex - 1)].glyph;
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
@@ -83,8 +73,7 @@ std::string_view commandArtName(int buttonIndex) {
 }
 
 char16_t commandIconCodepoint(int buttonIndex) {
-    return validIndex(buttonIndex) ? glyphCode(kCommandArt[std::size_t(buttonIndex - 1)].glyph)
-                                   : char16_t{0};
+    return validIndex(buttonIndex) ? glyphCode(kCommandArt[std::size_t(buttonIndex - 1)].glyph) : char16_t{0};
 }
 
 }  // namespace vostrel::gui

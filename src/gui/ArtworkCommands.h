@@ -141,10 +141,8 @@ static_assert(kCommandArt.size() == kCommandPictureCount);
 
 consteval bool allGlyphsKnown() {
     for (const CommandArt& art : kCommandArt) {
-        if (!knownGlyph(art.glyph))
-            return false;
-        if (!art.badgeGlyph.empty() && !knownGlyph(art.badgeGlyph))
-            return false;
+        if (!knownGlyph(art.glyph)) return false;
+        if (!art.badgeGlyph.empty() && !knownGlyph(art.badgeGlyph)) return false;
     }
     return knownGlyph("arrow_forward") && knownGlyph("last_page") && knownGlyph("navigation");
 }
@@ -172,8 +170,6 @@ constexpr int kControlPage = 2;  // `page` and `page1` sit on page 3
 
 constexpr int kCommandGlyphPixels = 36;  // the glyph of a command tile
 
-constexpr bool validIndex(int buttonIndex) {
-    return buttonIndex >= 1 && buttonIndex <= kCommandPictureCount;
-}
+constexpr bool validIndex(int buttonIndex) { return buttonIndex >= 1 && buttonIndex <= kCommandPictureCount; }
 
 }  // namespace vostrel::gui::artwork

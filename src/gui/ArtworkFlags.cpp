@@ -16,8 +16,7 @@ constexpr QRectF kFlagBox(1.0, 6.0, 30.0, 20.0);
 void paintGermanFlag(QPainter& painter, const QRectF& box) {
     const qreal stripe = box.height() / 3.0;
     painter.fillRect(QRectF(box.left(), box.top(), box.width(), stripe), QColor(0x00, 0x00, 0x00));
-    painter.fillRect(QRectF(box.left(), box.top() + stripe, box.width(), stripe),
-                     QColor(0xdd, 0x00, 0x00));
+    painter.fillRect(QRectF(box.left(), box.top() + stripe, box.width(), stripe), QColor(0xdd, 0x00, 0x00));
     painter.fillRect(QRectF(box.left(), box.top() + 2 * stripe, box.width(), stripe),
                      QColor(0xff, 0xce, 0x00));
 }
@@ -61,15 +60,9 @@ QPixmap flagPixmap(FlagLanguage language, int size) {
     return renderPicture(QSize(size, size), 1.0, [&](QPainter& painter, const QRectF&) {
         painter.scale(size / 32.0, size / 32.0);
         switch (language) {
-            case FlagLanguage::German:
-                paintGermanFlag(painter, kFlagBox);
-                break;
-            case FlagLanguage::English:
-                paintUnionFlag(painter, kFlagBox);
-                break;
-            case FlagLanguage::French:
-                paintFrenchFlag(painter, kFlagBox);
-                break;
+            case FlagLanguage::German: paintGermanFlag(painter, kFlagBox); break;
+            case FlagLanguage::English: paintUnionFlag(painter, kFlagBox); break;
+            case FlagLanguage::French: paintFrenchFlag(painter, kFlagBox); break;
         }
         // A hairline frame keeps the white parts apart from a white menu.
         painter.setPen(QPen(QColor(0, 0, 0, 90), 0.8));

@@ -119,15 +119,13 @@ constexpr auto kGlyphs = std::to_array<GlyphCode>({
 
 consteval bool knownGlyph(std::string_view name) {
     for (const GlyphCode& glyph : kGlyphs)
-        if (glyph.name == name)
-            return true;
+        if (glyph.name == name) return true;
     return false;
 }
 
 constexpr char16_t glyphCode(std::string_view name) {
     for (const GlyphCode& glyph : kGlyphs)
-        if (glyph.name == name)
-            return glyph.code;
+        if (glyph.name == name) return glyph.code;
     return 0;
 }
 

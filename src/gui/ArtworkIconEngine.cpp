@@ -19,8 +19,7 @@ public:
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         const int pixels = std::max(size.width(), size.height());
-        if (pixels <= 0)
-            return {};
+        if (pixels <= 0) return {};
         if (!drawnSizes_.contains(pixels)) {
             drawn_.addPixmap(draw_(pixels));
             drawnSizes_.append(pixels);
@@ -34,7 +33,8 @@ public:
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         const int side = std::min(rect.width(), rect.height());
         const QPixmap picture = pixmap(QSize(side, side) * ratio, mode, state);
-        const QRect target(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side);
+        const QRect target(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side,
+                           side);
         painter->drawPixmap(target, picture);
     }
 
@@ -46,8 +46,7 @@ public:
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (int pixels : listed_)
-            sizes.append(QSize(pixels, pixels));
+        for (int pixels : listed_) sizes.append(QSize(pixels, pixels));
         return sizes;
     }
 

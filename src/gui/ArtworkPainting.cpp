@@ -19,9 +19,9 @@ QColor blend(QColor ink, QColor paper, qreal inkShare) {
 void drawGlyph(QPainter& painter, char16_t code, QPointF centre, qreal pixelSize, QColor ink) {
     const QRawFont font = iconFont(pixelSize);
     // A glyph the font lacks shows as a gap, never as some other font's character.
-    const QList<quint32> glyphs = font.isValid() ? font.glyphIndexesForString(QString(QChar{code})) : QList<quint32>{};
-    if (glyphs.isEmpty() || glyphs.first() == 0)
-        return;
+    const QList<quint32> glyphs =
+        font.isValid() ? font.glyphIndexesForString(QString(QChar{code})) : QList<quint32>{};
+    if (glyphs.isEmpty() || glyphs.first() == 0) return;
     const qreal width = font.advancesForGlyphIndexes(glyphs).value(0).x();
     const qreal baseline = centre.y() + (font.ascent() - font.descent()) / 2.0;
     QGlyphRun run;
@@ -72,15 +72,13 @@ void paintCommand(QPainter& painter, const QRectF& area, const CommandArt& art, 
     const QPointF centre = area.center();
     drawGlyph(painter, glyphCode(art.glyph), centre, kCommandGlyphPixels, ink);
     if (!art.badgeGlyph.empty() || !art.badgeText.empty())
-        paintBadge(painter, centre + QPointF(art.badgeText.size() > 1 ? 20.0 : 17.0, 12.0), art,
-                   ink);
+        paintBadge(painter, centre + QPointF(art.badgeText.size() > 1 ? 20.0 : 17.0, 12.0), art, ink);
 }
 
 void paintControl(QPainter& painter, const QRectF& area, int item) {
     const QColor ink(kPageInk[kControlPage]);
     paintTile(painter, area, ink);
-    const char16_t code =
-        item == kNextPageItem ? glyphCode("arrow_forward") : glyphCode("last_page");
+    const char16_t code = item == kNextPageItem ? glyphCode("arrow_forward") : glyphCode("last_page");
     drawGlyph(painter, code, area.center(), 24.0, ink);
 }
 

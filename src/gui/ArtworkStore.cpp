@@ -52,8 +52,7 @@ bool prepareStore() {
 namespace {
 
 qreal sanitisedRatio(qreal devicePixelRatio) {
-    if (!std::isfinite(devicePixelRatio) || devicePixelRatio <= 0.0)
-        return 1.0;
+    if (!std::isfinite(devicePixelRatio) || devicePixelRatio <= 0.0) return 1.0;
     return qBound(0.25, devicePixelRatio, 16.0);
 }
 
@@ -67,8 +66,7 @@ quint64 cacheKey(int item, qreal devicePixelRatio) {
 // the family instead would let it pick an installed copy of the same name: another version, and
 // where that copy is the WOFF2 file, one that has to be unpacked for every size drawn.
 QRawFont iconFont(qreal pixelSize) {
-    if (!prepareStore())
-        return {};
+    if (!prepareStore()) return {};
     Store& s = store();
     if (!s.fontTried) {
         s.fontTried = true;
@@ -78,8 +76,7 @@ QRawFont iconFont(qreal pixelSize) {
         else
             qWarning("vostrel::gui artwork: cannot read %s", kIconFontResource);
     }
-    if (s.fontData.isEmpty())
-        return {};
+    if (s.fontData.isEmpty()) return {};
     const int pixels = qMax(1, qRound(pixelSize));
     auto found = s.fontsByPixelSize.constFind(pixels);
     if (found == s.fontsByPixelSize.constEnd())
@@ -89,14 +86,12 @@ QRawFont iconFont(qreal pixelSize) {
 
 QPixmap cachedPicture(int item, qreal devicePixelRatio, QSize size,
                       void (*paint)(QPainter&, const QRectF&, int)) {
-    if (!prepareStore())
-        return {};
+    if (!prepareStore()) return {};
     const qreal ratio = sanitisedRatio(devicePixelRatio);
     Store& s = store();
     const quint64 key = cacheKey(item, ratio);
     auto found = s.pictures.constFind(key);
-    if (found != s.pictures.constEnd())
-        return *found;
+    if (found != s.pictures.constEnd()) return *found;
     const QPixmap pixmap = renderPicture(
         size, ratio, [&](QPainter& painter, const QRectF& area) { paint(painter, area, item); });
     s.pictures.insert(key, pixmap);

@@ -31,6 +31,7 @@ bool prepareStore();
 QRawFont iconFont(qreal pixelSize);
 
 // Picture `item` at `devicePixelRatio`, painted by `paint` the first time it is asked for.
-QPixmap cachedPicture(int item, qreal devicePixelRatio, QSize size, void (*paint)(QPainter&, const QRectF&, int));
+QPixmap cachedPicture(int item, qreal devicePixelRatio, QSize size,
+                      void (*paint)(QPainter&, const QRectF&, int));
 
 }  // namespace vostrel::gui::artwork

@@ -104,7 +104,8 @@ bool MainWindow::forward(const std::function<void()>& handler, const controls::C
     if (form_->closed()) {
         // Shut-down removed the recovery file; a write still under way must not bring it back.
         recoveryWriter_->waitForDone();
-        app::frmWendax::applyRecoveryUpdate(form_->recoveryFile(), {app::frmWendax::RecoveryUpdate::Kind::Remove, {}});
+        app::frmWendax::applyRecoveryUpdate(form_->recoveryFile(),
+                                            {app::frmWendax::RecoveryUpdate::Kind::Remove, {}});
         close();
     } else {
         // The recovery file is written once the editor is idle again, never inside a click.
@@ -116,7 +117,8 @@ bool MainWindow::forward(const std::function<void()>& handler, const controls::C
 void MainWindow::writeRecoveryFile() {
     auto update = std::make_shared<app::frmWendax::RecoveryUpdate>(form_->takeRecoveryUpdate());
     if (update->kind == app::frmWendax::RecoveryUpdate::Kind::None) return;
-    recoveryWriter_->start([file = form_->recoveryFile(), update] { app::frmWendax::applyRecoveryUpdate(file, *update); });
+    recoveryWriter_->start(
+        [file = form_->recoveryFile(), update] { app::frmWendax::applyRecoveryUpdate(file, *update); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -170,15 +172,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             // on the typed text, as in any line edit.
             const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
             for (const QAction* action : shortcutActions_) {
-                if (action->isEnabled() && action->shortcuts().contains(pressed) && !editKeyActions_.contains(action)) {
+                if (action->isEnabled() && action->shortcuts().contains(pressed) &&
+                    !editKeyActions_.contains(action)) {
                     event->ignore();
                     return true;
                 }
             }
         } else if (event->type() == QEvent::KeyPress) {
             editKeyDown_ = true;
-        } else if (event->type() == QEvent::KeyRelease &&
-                   !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        } else if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
             // The edit has taken the key on its press; the core learns the
             // text and gets its key-release handling in one call, once per key.
             editKeyDown_ = false;
@@ -298,19 +300,26 @@ void MainWindow::syncChanges() {
 void MainWindow::syncSecondaryWindows() {
     // The secondary windows are plain values in the core with no one to report
     // their changes; they are small, so they are compared at every sync.
-    if (form_->frmWXText) followWindow(textWindow_, *form_->frmWXText, textShown_, [this] { openTextWindow(); });
-    else discardWindow(textWindow_);
-    if (form_->frmWXInfo) followWindow(infoWindow_, *form_->frmWXInfo, infoShown_, [this] { openInfoWindow(); });
-    else discardWindow(infoWindow_);
+    if (form_->frmWXText)
+        followWindow(textWindow_, *form_->frmWXText, textShown_, [this] { openTextWindow(); });
+    else
+        discardWindow(textWindow_);
+    if (form_->frmWXInfo)
+        followWindow(infoWindow_, *form_->frmWXInfo, infoShown_, [this] { openInfoWindow(); });
+    else
+        discardWindow(infoWindow_);
     if (form_->frmWXCheck)
         followWindow(checkWindow_, *form_->frmWXCheck, checkShown_, [this] { openCheckWindow(); });
-    else discardWindow(checkWindow_);
+    else
+        discardWindow(checkWindow_);
 }
 
 void MainWindow::openTextWindow() {
     textWindow_ = new TextWindow;
     // Closing the window discards it: the next manual command loads it anew.
-    textWindow_->onUserClose = [this] { return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Text); }); };
+    textWindow_->onUserClose = [this] {
+        return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Text); });
+    };
     textWindow_->onResize = [this](bool minimised) {
         // Laying out the text box is no user event of the main window and
         // must happen even while a handler runs (the first layout comes with
@@ -325,7 +334,9 @@ void MainWindow::openTextWindow() {
 
 void MainWindow::openInfoWindow() {
     infoWindow_ = new InfoWindow;
-    infoWindow_->onUserClose = [this] { return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Info); }); };
+    infoWindow_->onUserClose = [this] {
+        return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Info); });
+    };
     infoWindow_->onMail = [this] { forward([this] { form_->cmdeMail_Click(); }); };
     infoWindow_->onInternet = [this] { forward([this] { form_->cmdInternet_Click(); }); };
     infoWindow_->mirror(*form_->frmWXInfo);
@@ -334,8 +345,12 @@ void MainWindow::openInfoWindow() {
 
 void MainWindow::openCheckWindow() {
     checkWindow_ = new CheckWindow;
-    checkWindow_->onUserClose = [this] { return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Check); }); };
-    checkWindow_->onChoose = [this](int row) { forward([this, row] { form_->chooseFinding(row); }, &form_->cboMenu); };
+    checkWindow_->onUserClose = [this] {
+        return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Check); });
+    };
+    checkWindow_->onChoose = [this](int row) {
+        forward([this, row] { form_->chooseFinding(row); }, &form_->cboMenu);
+    };
     checkWindow_->mirror(*form_->frmWXCheck);
     checkWindow_->show();
 }

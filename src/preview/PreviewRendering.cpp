@@ -196,7 +196,8 @@ void MenuPreview::FollowPreviewLink() {
         for (int i = std::max<int>(PreviewPageStart, 0); i < document.count(); ++i) {
             if (!menu::isSettingsBlockHead(document.entry(i))) continue;
             // A head on the last line has nothing after it, which reads as page 0: the first page.
-            PreviewPage = static_cast<std::int16_t>(i + 1 < document.count() ? menu::pageNumber(document.entry(i + 1)) : 0);
+            PreviewPage = static_cast<std::int16_t>(
+                i + 1 < document.count() ? menu::pageNumber(document.entry(i + 1)) : 0);
             break;
         }
         RenderPreview();

@@ -33,20 +33,29 @@ void AccessibilityTest::init() {
     buildByHand();
 }
 
-void AccessibilityTest::cleanup() {
-    closeEditor();
-}
+void AccessibilityTest::cleanup() { closeEditor(); }
 
 void AccessibilityTest::accessibleNamesFollowTheLanguage_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("german");
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("description");
-    QTest::newRow("command button") << "imgWXMenu_35" << "Navigieren zu" << "navigate to" << "navigate_to";
-    QTest::newRow("another command") << "imgWXMenu_39" << "Über Zwischenziel planen" << "plan route via"
+    QTest::newRow("command button") << "imgWXMenu_35"
+                                    << "Navigieren zu"
+                                    << "navigate to"
+                                    << "navigate_to";
+    QTest::newRow("another command") << "imgWXMenu_39"
+                                     << "Über Zwischenziel planen"
+                                     << "plan route via"
                                      << "plan_via";
-    QTest::newRow("control button") << "cmdWXButton_3" << "Hauptmenü" << "Main-Menu" << "<tooltip>";
-    QTest::newRow("flag, named by its tooltip") << "cmdWXButton_7" << "français" << "français" << "français";
+    QTest::newRow("control button") << "cmdWXButton_3"
+                                    << "Hauptmenü"
+                                    << "Main-Menu"
+                                    << "<tooltip>";
+    QTest::newRow("flag, named by its tooltip") << "cmdWXButton_7"
+                                                << "français"
+                                                << "français"
+                                                << "français";
 }
 
 void AccessibilityTest::accessibleNamesFollowTheLanguage() {
@@ -87,9 +96,10 @@ void AccessibilityTest::unknownLanguageCountsAsGerman() {
     window.reset();
     QFile settings(QDir(folder->path()).filePath(QStringLiteral("Zumzum.ini")));
     QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("[Initiierung]\r\nSpracheDEF=Klingonisch\r\nAutoAblauf=1\r\nT.mnu-path=xxxxxxxxxxxxxxxxxx\r\n"
-                   "Hochformat=1\r\nButtonSper=0\r\nStandardRe=1\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n"
-                   "XXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n");
+    settings.write(
+        "[Initiierung]\r\nSpracheDEF=Klingonisch\r\nAutoAblauf=1\r\nT.mnu-path=xxxxxxxxxxxxxxxxxx\r\n"
+        "Hochformat=1\r\nButtonSper=0\r\nStandardRe=1\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n"
+        "XXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n");
     settings.close();
     window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
     window->show();

@@ -53,8 +53,9 @@ void CaptionLabelTest::initTestCase() {
 void CaptionLabelTest::captionsBreakAtBlanksOnly_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("mustBeLines");  // lines that must appear as they are
-    QTest::newRow("after hyphen and blank") << QStringLiteral("Hintergrund- beleuchtung")
-                                            << QStringList{QStringLiteral("Hintergrund-"), QStringLiteral("beleuchtung")};
+    QTest::newRow("after hyphen and blank")
+        << QStringLiteral("Hintergrund- beleuchtung")
+        << QStringList{QStringLiteral("Hintergrund-"), QStringLiteral("beleuchtung")};
     QTest::newRow("hyphen inside a word") << QStringLiteral("GPS-Status anzeigen") << QStringList{};
     QTest::newRow("slash inside a word") << QStringLiteral("Activer/désactiver Bluetooth") << QStringList{};
     QTest::newRow("three German lines before") << QStringLiteral("Über Zwischenziel planen") << QStringList{};
@@ -95,15 +96,19 @@ void CaptionLabelTest::everyCommandCaptionFitsItsStrip() {
     QVERIFY(fitted.font.pointSizeF() <= font.pointSizeF());
     const QFontMetricsF metrics(fitted.font);
     QVERIFY(metrics.lineSpacing() * static_cast<qreal>(fitted.lines.size()) <= strip.height());
-    for (const QString& line : fitted.lines) QVERIFY2(metrics.horizontalAdvance(line) <= strip.width(), qPrintable(line));
+    for (const QString& line : fitted.lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= strip.width(), qPrintable(line));
     // Legible beats whole: the few captions too long for two lines at the
     // smallest size end in an ellipsis; every other one is set whole.
-    if (fitted.elided) QVERIFY(fitted.lines.last().endsWith(QChar(0x2026)));
-    else QCOMPARE(fitted.lines.join(QLatin1Char(' ')), normalisedWords(caption));
+    if (fitted.elided)
+        QVERIFY(fitted.lines.last().endsWith(QChar(0x2026)));
+    else
+        QCOMPARE(fitted.lines.join(QLatin1Char(' ')), normalisedWords(caption));
 }
 
 void CaptionLabelTest::overlongCaptionIsCutWithEllipsis() {
-    const QString caption = QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitänsmütze und noch viel mehr Text");
+    const QString caption =
+        QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitänsmütze und noch viel mehr Text");
     const gui::FittedCaption fitted = gui::fitCaption(caption, font, strip);
     QVERIFY(fitted.elided);
     QCOMPARE(fitted.lines.size(), 2);

@@ -24,14 +24,11 @@ namespace {
 
 // A hand-edited menu with a blank after the last "|" (line 3) and an empty
 // line (line 4); the check names both.
-const std::vector<std::string> kFaultyMenu = {
-    "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|",
-    "MENUITEM|TASK_NAVIGATE_TO| ", "", "MENUITEM|TASK_PAGE1|"};
+const std::vector<std::string> kFaultyMenu = {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
+                                              "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|",
+                                              "MENUITEM|TASK_NAVIGATE_TO| ", "", "MENUITEM|TASK_PAGE1|"};
 
-void deleteDiscardedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
+void deleteDiscardedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 }  // namespace
 
@@ -64,9 +61,7 @@ private:
     }
 };
 
-void CheckWindowTest::init() {
-    QVERIFY(openEditor(false, app::Answer::No));
-}
+void CheckWindowTest::init() { QVERIFY(openEditor(false, app::Answer::No)); }
 
 void CheckWindowTest::cleanup() {
     window.reset();
@@ -136,8 +131,7 @@ void CheckWindowTest::choosingAFindingSelectsItsLine_data() {
     using Choose = std::function<void(QListWidget&, int)>;
     QTest::addColumn<Choose>("choose");
     QTest::newRow("click") << Choose([](QListWidget& list, int row) {
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.visualItemRect(list.item(row)).center());
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
     });
     QTest::newRow("Enter") << Choose([](QListWidget& list, int row) {
         list.setCurrentRow(row);
@@ -173,8 +167,8 @@ void CheckWindowTest::choosingAFindingSelectsItsLine() {
 
 void CheckWindowTest::allClearRowSelectsNothing() {
     window->form().cboMenu.assignAll({"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
-                                      "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|",
-                                      "MENUITEM|TASK_NAVIGATE_TO|", "MENUITEM|TASK_PAGE1|"});
+                                      "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|", "MENUITEM|TASK_NAVIGATE_TO|",
+                                      "MENUITEM|TASK_PAGE1|"});
     window->syncChanges();
     check();
     QCOMPARE(findings()->count(), 1);

@@ -18,7 +18,9 @@ namespace vostrel::guitest {
 // The document list as the user sees it: rows of the view's model, and the
 // row that is current and selected (-1 when none is both).
 inline int rowCount(const QListView* list) { return list->model()->rowCount(); }
-inline QString rowText(const QListView* list, int row) { return list->model()->index(row, 0).data().toString(); }
+inline QString rowText(const QListView* list, int row) {
+    return list->model()->index(row, 0).data().toString();
+}
 // What a screen reader is told about a widget.
 inline QString accessibleText(QWidget* widget, QAccessible::Text which) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
@@ -41,7 +43,8 @@ struct EditorUnderTest {
     bool openEditor(bool active = false, app::Answer question = app::Answer::Yes) {
         folder = std::make_unique<QTemporaryDir>();
         if (!folder->isValid()) return false;
-        host = std::make_unique<testsupport::TestHost>(testsupport::TestHost::answering(question, app::Answer::Save));
+        host = std::make_unique<testsupport::TestHost>(
+            testsupport::TestHost::answering(question, app::Answer::Save));
         window = std::make_unique<vostrel::gui::MainWindow>(folder->path(), host.get());
         window->show();
         if (!active) return QTest::qWaitForWindowExposed(window.get());

@@ -46,8 +46,9 @@ private slots:
 private:
     void choose(const char* item) { window->findChild<QAction*>(QString::fromUtf8(item))->trigger(); }
     QPlainTextEdit* textBox() const {
-        return window->textWindow() ? window->textWindow()->findChild<QPlainTextEdit*>(QStringLiteral("txtWX"))
-                                    : nullptr;
+        return window->textWindow()
+                   ? window->textWindow()->findChild<QPlainTextEdit*>(QStringLiteral("txtWX"))
+                   : nullptr;
     }
     template <class T>
     T* infoChild(const char* name) const {
@@ -57,9 +58,7 @@ private:
     }
 };
 
-void HelpWindowsTest::init() {
-    QVERIFY(openEditor(false, app::Answer::No));
-}
+void HelpWindowsTest::init() { QVERIFY(openEditor(false, app::Answer::No)); }
 
 void HelpWindowsTest::cleanup() {
     window.reset();
@@ -200,8 +199,10 @@ void HelpWindowsTest::shutDownClosesBothWindows() {
 void HelpWindowsTest::infoButtonsHandTheirAddressToTheHost_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("url");
-    QTest::newRow("mail") << "cmdeMail" << "mailto:vostrel@example.org";
-    QTest::newRow("internet") << "cmdInternet" << "https://www.example.org/vostrel";
+    QTest::newRow("mail") << "cmdeMail"
+                          << "mailto:vostrel@example.org";
+    QTest::newRow("internet") << "cmdInternet"
+                              << "https://www.example.org/vostrel";
 }
 
 void HelpWindowsTest::infoButtonsHandTheirAddressToTheHost() {

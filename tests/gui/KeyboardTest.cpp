@@ -23,7 +23,6 @@ namespace {
 
 const QColor kUsedCaption(255, 255, 192);  // light yellow: the command is in the menu
 
-
 struct KeyStep {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
@@ -53,7 +52,6 @@ private slots:
     void shortcutsEditTheTypedLine();
     void accessKeyPressesItsButton();
     void lineScrollBarFocusStopsTheCountCheck();
-
 };
 
 void KeyboardTest::init() {
@@ -63,9 +61,7 @@ void KeyboardTest::init() {
     QVERIFY(window->form().cboMenu.empty());
 }
 
-void KeyboardTest::cleanup() {
-    closeEditor();
-}
+void KeyboardTest::cleanup() { closeEditor(); }
 
 void KeyboardTest::keysWalkThePageGrid_data() {
     // Page 1:   35  29   3  39  84
@@ -76,9 +72,12 @@ void KeyboardTest::keysWalkThePageGrid_data() {
     const Qt::KeyboardModifiers none = Qt::NoModifier;
     QTest::newRow("right and down") << std::vector<KeyStep>{
         {Qt::Key_Right, none, 29}, {Qt::Key_Down, none, 2}, {Qt::Key_Right, none, 73}};
-    QTest::newRow("over the empty cell, then the edge holds") << std::vector<KeyStep>{
-        {Qt::Key_Down, none, 74}, {Qt::Key_Right, none, 2}, {Qt::Key_Right, none, 73},
-        {Qt::Key_Right, none, 15}, {Qt::Key_Right, none, 15}};
+    QTest::newRow("over the empty cell, then the edge holds")
+        << std::vector<KeyStep>{{Qt::Key_Down, none, 74},
+                                {Qt::Key_Right, none, 2},
+                                {Qt::Key_Right, none, 73},
+                                {Qt::Key_Right, none, 15},
+                                {Qt::Key_Right, none, 15}};
     // The field is one Tab stop: Tab leaves it at once, and coming back lands
     // on the button the arrows last reached. (-1: no command button.)
     QTest::newRow("tab leaves the field, back-tab returns") << std::vector<KeyStep>{
@@ -108,9 +107,8 @@ void KeyboardTest::turningThePageKeepsTheFocusOnTheField_data() {
     QTest::addColumn<Turn>("turn");
     QTest::addColumn<int>("pageShown");
     QTest::addColumn<int>("focusedAfter");
-    QTest::newRow("page down") << 84 << Turn([](KeyboardTest&, gui::MainWindow&) {
-        type(Qt::Key_PageDown);
-    }) << 1 << 52;
+    QTest::newRow("page down") << 84 << Turn([](KeyboardTest&, gui::MainWindow&) { type(Qt::Key_PageDown); })
+                               << 1 << 52;
     QTest::newRow("page down twice") << 35 << Turn([](KeyboardTest&, gui::MainWindow&) {
         type(Qt::Key_PageDown);
         type(Qt::Key_PageDown);
@@ -120,14 +118,15 @@ void KeyboardTest::turningThePageKeepsTheFocusOnTheField_data() {
         type(Qt::Key_PageDown);
         type(Qt::Key_PageUp);
     }) << 0 << 35;
-    QTest::newRow("paging scroll bar turned back by mouse") << 8 << Turn([](KeyboardTest& t, gui::MainWindow&) {
-        t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(4);
-        t.type(Qt::Key_Right);
-        t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(1);
-    }) << 1 << 52;
-    QTest::newRow("page up on the first page stays") << 2 << Turn([](KeyboardTest&, gui::MainWindow&) {
-        type(Qt::Key_PageUp);
-    }) << 0 << 2;
+    QTest::newRow("paging scroll bar turned back by mouse")
+        << 8 << Turn([](KeyboardTest& t, gui::MainWindow&) {
+               t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(4);
+               t.type(Qt::Key_Right);
+               t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(1);
+           })
+        << 1 << 52;
+    QTest::newRow("page up on the first page stays")
+        << 2 << Turn([](KeyboardTest&, gui::MainWindow&) { type(Qt::Key_PageUp); }) << 0 << 2;
     QTest::newRow("paging scroll bar turned by mouse") << 73 << Turn([](KeyboardTest& t, gui::MainWindow&) {
         t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(5);
     }) << 5 << 89;
@@ -210,10 +209,9 @@ void KeyboardTest::focusFrameIsDrawnOnThePicture() {
     const qreal ratio = framed.devicePixelRatio();
     for (const QPoint logical : {QPoint(1, 25), QPoint(78, 25), QPoint(40, 1), QPoint(40, 48)}) {
         const QColor pixel = framed.pixelColor(logical * ratio);
-        QVERIFY2(pixel == highlight, qPrintable(QStringLiteral("(%1,%2) is %3")
-                                                    .arg(logical.x())
-                                                    .arg(logical.y())
-                                                    .arg(pixel.name())));
+        QVERIFY2(
+            pixel == highlight,
+            qPrintable(QStringLiteral("(%1,%2) is %3").arg(logical.x()).arg(logical.y()).arg(pixel.name())));
         QVERIFY(plain.pixelColor(logical * ratio) != highlight);
     }
     // Away from the edges the picture is untouched.
@@ -230,7 +228,8 @@ void KeyboardTest::previewPlaceTakesEnter() {
     type(Qt::Key_Return);
     const controls::ListBox& document = window->form().cboMenu;
     const int commandLine = document.count() - 1;
-    QVERIFY(QString::fromStdString(document.entry(commandLine)).contains(QStringLiteral("navigate_to"), Qt::CaseInsensitive));
+    QVERIFY(QString::fromStdString(document.entry(commandLine))
+                .contains(QStringLiteral("navigate_to"), Qt::CaseInsensitive));
     QWidget* place = widget(portrait ? QStringLiteral("imgMenH_0") : QStringLiteral("imgMenQ_0"));
     QVERIFY(place->isVisible());
     // Named by the caption below it, like the buttons of the field.
@@ -239,7 +238,8 @@ void KeyboardTest::previewPlaceTakesEnter() {
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
         auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
         QCOMPARE(document.listIndex(), 0);
         place->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), place);
@@ -286,11 +286,13 @@ void KeyboardTest::shortcutsEditTheTypedLine() {
 
     // Shift+Del deletes the line the user picks next, also from the edit line.
     auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 0)).center());
     QCOMPARE(window->form().SelectedLine, 0);
     const std::string second = document.entry(1);
     edit->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(toEditLine ? static_cast<QWidget*>(edit) : window.get(), Qt::Key_Delete, Qt::ShiftModifier);
+    QTest::keyClick(toEditLine ? static_cast<QWidget*>(edit) : window.get(), Qt::Key_Delete,
+                    Qt::ShiftModifier);
     QCOMPARE(document.count(), 2);
     QCOMPARE(document.entry(0), second);
     QCOMPARE(list->model()->rowCount(), 2);

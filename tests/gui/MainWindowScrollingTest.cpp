@@ -40,13 +40,9 @@ private slots:
     void endMenuItemClosesTheWindow();
 };
 
-void MainWindowScrollingTest::init() {
-    QVERIFY(openEditor());
-}
+void MainWindowScrollingTest::init() { QVERIFY(openEditor()); }
 
-void MainWindowScrollingTest::cleanup() {
-    closeEditor();
-}
+void MainWindowScrollingTest::cleanup() { closeEditor(); }
 
 void MainWindowScrollingTest::listRowsFollowOneAtATime() {
     auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
@@ -66,11 +62,13 @@ void MainWindowScrollingTest::listRowsFollowOneAtATime() {
         {"append", [&] { document.append("letzte"); }, 1, 0},
         {"replace", [&] { document.replace(1, "geändert"); }, 0, 0},
         {"remove", [&] { document.remove(0); }, 0, 1},
-        {"two in one event", [&] {
+        {"two in one event",
+         [&] {
              document.insert(1, "a");
              document.insert(1, "b");
              document.remove(3);
-         }, 2, 1},
+         },
+         2, 1},
     };
     for (const Step& step : steps) {
         const int insertsBefore = static_cast<int>(inserts.size());
@@ -102,10 +100,12 @@ void MainWindowScrollingTest::clickOnListRowSelectsTheLine() {
     window->syncChanges();
     auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
     const int target = document.listIndex() == 1 ? 2 : 1;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(target, 0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(target, 0)).center());
     QCOMPARE(document.listIndex(), target);
     QCOMPARE(shownRow(list), target);
-    QCOMPARE(widget<QLineEdit>(QStringLiteral("cboMenu_edit"))->text(), QString::fromStdString(document.text()));
+    QCOMPARE(widget<QLineEdit>(QStringLiteral("cboMenu_edit"))->text(),
+             QString::fromStdString(document.text()));
 }
 
 void MainWindowScrollingTest::pagingScrollBarShowsThePage() {
@@ -115,7 +115,8 @@ void MainWindowScrollingTest::pagingScrollBarShowsThePage() {
     QCOMPARE(window->form().field.VScroll1.value(), 2);
     for (int page = 0; page < 7; ++page)
         QCOMPARE(widget<QWidget>(QStringLiteral("Picture1_%1").arg(page))->isHidden(), page != 2);
-    QCOMPARE(widget<QLabel>(QStringLiteral("Label3"))->text(), QStringLiteral("Seite 3 Einst./ Diverses/Laden"));
+    QCOMPARE(widget<QLabel>(QStringLiteral("Label3"))->text(),
+             QStringLiteral("Seite 3 Einst./ Diverses/Laden"));
 }
 
 void MainWindowScrollingTest::lineScrollBarMovesTheCurrentLine_data() {
@@ -198,9 +199,12 @@ void MainWindowScrollingTest::previewScrollBarTurnsThePreviewPage() {
         QCOMPARE(widget<QScrollBar>(QStringLiteral("HScroll1"))->value(), expected.page);
         // Both frames hold the page, whichever of them is visible.
         for (const QChar frame : {QLatin1Char('H'), QLatin1Char('Q')}) {
-            QCOMPARE(widget<QLabel>(QStringLiteral("lblMenu%1").arg(frame))->text(), QString::fromUtf8(expected.title));
-            QCOMPARE(widget<QLabel>(QStringLiteral("lblMen%1_0").arg(frame))->text(), QString::fromUtf8(expected.place0));
-            QCOMPARE(widget<QLabel>(QStringLiteral("lblMen%1_1").arg(frame))->text(), QString::fromUtf8(expected.place1));
+            QCOMPARE(widget<QLabel>(QStringLiteral("lblMenu%1").arg(frame))->text(),
+                     QString::fromUtf8(expected.title));
+            QCOMPARE(widget<QLabel>(QStringLiteral("lblMen%1_0").arg(frame))->text(),
+                     QString::fromUtf8(expected.place0));
+            QCOMPARE(widget<QLabel>(QStringLiteral("lblMen%1_1").arg(frame))->text(),
+                     QString::fromUtf8(expected.place1));
         }
     };
     check({2, "Hauptmenü 2/§", "Karte anzeigen", ""});

@@ -33,7 +33,6 @@ namespace {
 
 QColor windowColourOf(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
 
-
 }  // namespace
 
 class MainWindowTest : public QObject, private guitest::EditorUnderTest {
@@ -54,16 +53,11 @@ private slots:
     void optionActionsToggleTheirCheck();
     void hiddenOptionKeepsItsCheck();
     void shortcutReachesTheCore();
-
 };
 
-void MainWindowTest::init() {
-    QVERIFY(openEditor());
-}
+void MainWindowTest::init() { QVERIFY(openEditor()); }
 
-void MainWindowTest::cleanup() {
-    closeEditor();
-}
+void MainWindowTest::cleanup() { closeEditor(); }
 
 void MainWindowTest::everyControlHasExactlyOneWidget() {
     QStringList names;
@@ -78,9 +72,9 @@ void MainWindowTest::everyControlHasExactlyOneWidget() {
     arrayOf(QStringLiteral("imgMenQ"), 0, 5);
     arrayOf(QStringLiteral("lblMenQ"), 0, 5);
     for (int i : app::frmWendax::kControlButtonIndexes) arrayOf(QStringLiteral("cmdWXButton"), i, i);
-    for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Picture2", "Picture3",
-                             "lblMenuH", "lblMenuQ", "Label3", "VScroll1", "VScroll2", "HScroll1",
-                             "cboMenu", "cboWXIni", "cboSprachen"})
+    for (const char* name :
+         {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Picture2", "Picture3", "lblMenuH", "lblMenuQ",
+          "Label3", "VScroll1", "VScroll2", "HScroll1", "cboMenu", "cboWXIni", "cboSprachen"})
         names << QString::fromUtf8(name);
     for (const QString& name : names)
         QVERIFY2(window->findChildren<QWidget*>(name).size() == 1, qPrintable(name));
@@ -89,7 +83,8 @@ void MainWindowTest::everyControlHasExactlyOneWidget() {
     // Menus with items are QMenus; items and a top-level command are actions.
     for (controls::MenuItem* item : window->form().menuItems()) {
         const QString name = QString::fromStdString(item->name());
-        const int found = window->findChildren<QAction*>(name).size() + window->findChildren<QMenu*>(name).size();
+        const int found =
+            window->findChildren<QAction*>(name).size() + window->findChildren<QMenu*>(name).size();
         QVERIFY2(found == 1, qPrintable(name));
     }
 }
@@ -99,15 +94,24 @@ void MainWindowTest::widgetsSitAtTheirPixelPlace_data() {
     QTest::addColumn<QString>("parentName");
     QTest::addColumn<QRect>("pixels");
     // 15 twips to the pixel, relative to the container.
-    QTest::newRow("page of the field") << "Picture1_0" << "canvas" << QRect(2, 8, 401, 325);
-    QTest::newRow("picture of page") << "imgWXMenu_36" << "Picture1_2" << QRect(80, 80, 80, 50);
-    QTest::newRow("caption of page") << "lblWXMenu_36" << "Picture1_2" << QRect(80, 128, 80, 30);
-    QTest::newRow("last row, last column") << "imgWXMenu_64" << "Picture1_0" << QRect(320, 240, 80, 50);
-    QTest::newRow("button in frame") << "cmdWXButton_3" << "Frame2" << QRect(8, 20, 170, 30);
-    QTest::newRow("scroll bar in frame") << "VScroll2" << "Frame4" << QRect(5, 8, 17, 133);
-    QTest::newRow("portrait place 3") << "imgMenH_3" << "Picture3" << QRect(80, 80, 80, 50);
-    QTest::newRow("landscape place 5") << "lblMenQ_5" << "Picture2" << QRect(160, 128, 80, 30);
-    QTest::newRow("frame on window") << "Frame5" << "canvas" << QRect(2, 338, 180, 150);
+    QTest::newRow("page of the field") << "Picture1_0"
+                                       << "canvas" << QRect(2, 8, 401, 325);
+    QTest::newRow("picture of page") << "imgWXMenu_36"
+                                     << "Picture1_2" << QRect(80, 80, 80, 50);
+    QTest::newRow("caption of page") << "lblWXMenu_36"
+                                     << "Picture1_2" << QRect(80, 128, 80, 30);
+    QTest::newRow("last row, last column") << "imgWXMenu_64"
+                                           << "Picture1_0" << QRect(320, 240, 80, 50);
+    QTest::newRow("button in frame") << "cmdWXButton_3"
+                                     << "Frame2" << QRect(8, 20, 170, 30);
+    QTest::newRow("scroll bar in frame") << "VScroll2"
+                                         << "Frame4" << QRect(5, 8, 17, 133);
+    QTest::newRow("portrait place 3") << "imgMenH_3"
+                                      << "Picture3" << QRect(80, 80, 80, 50);
+    QTest::newRow("landscape place 5") << "lblMenQ_5"
+                                       << "Picture2" << QRect(160, 128, 80, 30);
+    QTest::newRow("frame on window") << "Frame5"
+                                     << "canvas" << QRect(2, 338, 180, 150);
 }
 
 void MainWindowTest::widgetsSitAtTheirPixelPlace() {
@@ -124,74 +128,70 @@ void MainWindowTest::widgetsFollowModelChanges_data() {
     using Check = std::function<bool(gui::MainWindow&)>;
     QTest::addColumn<Change>("change");
     QTest::addColumn<Check>("check");
-    auto find = [](gui::MainWindow& w, const char* name) { return w.findChild<QWidget*>(QString::fromUtf8(name)); };
+    auto find = [](gui::MainWindow& w, const char* name) {
+        return w.findChild<QWidget*>(QString::fromUtf8(name));
+    };
 
-    QTest::newRow("button caption") << Change([](auto& f) { f.cmdWXButton(9).setCaption("&Anders"); })
-                                    << Check([=](auto& w) {
-                                           return static_cast<QPushButton*>(find(w, "cmdWXButton_9"))->text() ==
-                                                  QStringLiteral("&Anders");
-                                       });
-    QTest::newRow("button disabled") << Change([](auto& f) { f.cmdWXButton(9).setEnabled(false); })
-                                     << Check([=](auto& w) { return !find(w, "cmdWXButton_9")->isEnabled(); });
-    QTest::newRow("tooltip") << Change([](auto& f) { f.field.imgWXMenu[35].setTooltip("go_there"); })
-                             << Check([=](auto& w) {
-                                    return find(w, "imgWXMenu_35")->toolTip() == QStringLiteral("go_there");
-                                });
+    QTest::newRow("button caption") << Change([](auto& f) {
+        f.cmdWXButton(9).setCaption("&Anders");
+    }) << Check([=](auto& w) {
+        return static_cast<QPushButton*>(find(w, "cmdWXButton_9"))->text() == QStringLiteral("&Anders");
+    });
+    QTest::newRow("button disabled") << Change([](auto& f) {
+        f.cmdWXButton(9).setEnabled(false);
+    }) << Check([=](auto& w) { return !find(w, "cmdWXButton_9")->isEnabled(); });
+    QTest::newRow("tooltip") << Change([](auto& f) {
+        f.field.imgWXMenu[35].setTooltip("go_there");
+    }) << Check([=](auto& w) { return find(w, "imgWXMenu_35")->toolTip() == QStringLiteral("go_there"); });
     QTest::newRow("caption with CR LF")
-        << Change([](auto& f) { f.field.Label3.setCaption("Seite 9\r\nTest"); })
-        << Check([=](auto& w) {
+        << Change([](auto& f) { f.field.Label3.setCaption("Seite 9\r\nTest"); }) << Check([=](auto& w) {
                return static_cast<QLabel*>(find(w, "Label3"))->text() == QStringLiteral("Seite 9\nTest");
            });
     QTest::newRow("frame hidden") << Change([](auto& f) { f.Frame2.setVisible(false); })
                                   << Check([=](auto& w) { return find(w, "Frame2")->isHidden(); });
-    QTest::newRow("back colour") << Change([](auto& f) { f.field.lblWXMenu[2].setBackColour(controls::kLightPink); })
-                                 << Check([=](auto& w) {
-                                        return windowColourOf(find(w, "lblWXMenu_2")) == QColor(255, 192, 255);
-                                    });
-    QTest::newRow("geometry") << Change([](auto& f) { f.cmdWXButton(9).move(150, 300); })
-                              << Check([=](auto& w) { return find(w, "cmdWXButton_9")->pos() == QPoint(10, 20); });
-    QTest::newRow("scroll range") << Change([](auto& f) { f.VScroll2.setMax(5); })
-                                  << Check([=](auto& w) {
-                                         return static_cast<QScrollBar*>(find(w, "VScroll2"))->maximum() == 5;
-                                     });
+    QTest::newRow("back colour") << Change([](auto& f) {
+        f.field.lblWXMenu[2].setBackColour(controls::kLightPink);
+    }) << Check([=](auto& w) { return windowColourOf(find(w, "lblWXMenu_2")) == QColor(255, 192, 255); });
+    QTest::newRow("geometry") << Change([](auto& f) {
+        f.cmdWXButton(9).move(150, 300);
+    }) << Check([=](auto& w) { return find(w, "cmdWXButton_9")->pos() == QPoint(10, 20); });
+    QTest::newRow("scroll range") << Change([](auto& f) { f.VScroll2.setMax(5); }) << Check([=](auto& w) {
+        return static_cast<QScrollBar*>(find(w, "VScroll2"))->maximum() == 5;
+    });
     // The core allows min above max; the widget must still show the model's value.
-    QTest::newRow("inverted scroll range")
-        << Change([](auto& f) {
-               f.VScroll2.setMin(8);
-               f.VScroll2.setMax(2);
-               f.VScroll2.setValue(6);
-           })
-        << Check([=](auto& w) {
-               auto* bar = static_cast<QScrollBar*>(find(w, "VScroll2"));
-               const auto& model = w.form().VScroll2;
-               return bar->minimum() == -8 && bar->maximum() == -2 && bar->value() == -model.value() &&
-                      model.value() >= 2 && model.value() <= 8;
-           });
-    QTest::newRow("preview picture")
-        << Change([](auto& f) {
-               f.preview.imgMenH[1].setPicture(35);
-               f.preview.imgMenH[1].setVisible(true);
-           })
-        << Check([=](auto& w) {
-               auto* place = static_cast<QLabel*>(find(w, "imgMenH_1"));
-               return !place->isHidden() && !place->pixmap().isNull();
-           });
-    QTest::newRow("edit text") << Change([](auto& f) { f.cboMenu.setText("typed here"); })
-                               << Check([](auto& w) {
-                                      return w.template findChild<QLineEdit*>(QStringLiteral("cboMenu_edit"))->text() ==
-                                             QStringLiteral("typed here");
-                                  });
-    QTest::newRow("menu caption and state")
-        << Change([](auto& f) {
-               f.mnuDLaden.setCaption("&Laden");
-               f.mnuDLaden.setEnabled(false);
-           })
-        << Check([](auto& w) {
-               auto* action = w.template findChild<QAction*>(QStringLiteral("mnuDLaden"));
-               return action->text() == QStringLiteral("&Laden") && !action->isEnabled();
-           });
-    QTest::newRow("window caption") << Change([](auto& f) { f.form.setCaption("Anders"); })
-                                    << Check([](auto& w) { return w.windowTitle() == QStringLiteral("Anders"); });
+    QTest::newRow("inverted scroll range") << Change([](auto& f) {
+        f.VScroll2.setMin(8);
+        f.VScroll2.setMax(2);
+        f.VScroll2.setValue(6);
+    }) << Check([=](auto& w) {
+        auto* bar = static_cast<QScrollBar*>(find(w, "VScroll2"));
+        const auto& model = w.form().VScroll2;
+        return bar->minimum() == -8 && bar->maximum() == -2 && bar->value() == -model.value() &&
+               model.value() >= 2 && model.value() <= 8;
+    });
+    QTest::newRow("preview picture") << Change([](auto& f) {
+        f.preview.imgMenH[1].setPicture(35);
+        f.preview.imgMenH[1].setVisible(true);
+    }) << Check([=](auto& w) {
+        auto* place = static_cast<QLabel*>(find(w, "imgMenH_1"));
+        return !place->isHidden() && !place->pixmap().isNull();
+    });
+    QTest::newRow("edit text") << Change([](auto& f) {
+        f.cboMenu.setText("typed here");
+    }) << Check([](auto& w) {
+        return w.template findChild<QLineEdit*>(QStringLiteral("cboMenu_edit"))->text() ==
+               QStringLiteral("typed here");
+    });
+    QTest::newRow("menu caption and state") << Change([](auto& f) {
+        f.mnuDLaden.setCaption("&Laden");
+        f.mnuDLaden.setEnabled(false);
+    }) << Check([](auto& w) {
+        auto* action = w.template findChild<QAction*>(QStringLiteral("mnuDLaden"));
+        return action->text() == QStringLiteral("&Laden") && !action->isEnabled();
+    });
+    QTest::newRow("window caption") << Change([](auto& f) {
+        f.form.setCaption("Anders");
+    }) << Check([](auto& w) { return w.windowTitle() == QStringLiteral("Anders"); });
 }
 
 void MainWindowTest::widgetsFollowModelChanges() {
@@ -288,7 +288,6 @@ void MainWindowTest::shortcutReachesTheCore() {
     QCOMPARE(frame3->isHidden(), portrait);
     QCOMPARE(frame1->isHidden(), !portrait);
 }
-
 
 QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

@@ -53,8 +53,7 @@ enum class Phase { Empty, BlockOpen, BlockEnded };
 // a user does them between building clicks too.
 class ClickSequence {
 public:
-    ClickSequence(std::uint32_t seed, const fs::path& folder)
-        : seed_(seed), random_(seed), folder_(folder) {
+    ClickSequence(std::uint32_t seed, const fs::path& folder) : seed_(seed), random_(seed), folder_(folder) {
         // The user at the message boxes: questions (is the block finished, delete the menu)
         // are answered at random, everything else is acknowledged. Every dialog is cancelled
         // until the verdict names the file to save.
@@ -164,9 +163,10 @@ public:
 private:
     bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
     int countMessages(bool questions) const {
-        return static_cast<int>(std::count_if(host_.messages.begin(), host_.messages.end(), [questions](const auto& m) {
-            return (m.buttons == vostrel::app::MessageButtons::YesNo) == questions;
-        }));
+        return static_cast<int>(
+            std::count_if(host_.messages.begin(), host_.messages.end(), [questions](const auto& m) {
+                return (m.buttons == vostrel::app::MessageButtons::YesNo) == questions;
+            }));
     }
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
@@ -225,8 +225,7 @@ private:
         record("click " + name + " " + std::to_string(index));
         if (name == "cmdWXButton" && index == 10) {
             reached_.settingsBlock = true;
-            reached_.settingsInAutoRun =
-                reached_.settingsInAutoRun || form_->mnuEPageAuto.checked();
+            reached_.settingsInAutoRun = reached_.settingsInAutoRun || form_->mnuEPageAuto.checked();
         }
         reached_.pages = std::max<int>(reached_.pages, form_->NextPageNumber - 1);
         return true;
@@ -264,21 +263,12 @@ private:
                 break;
             }
             case 1:
-                if (!(chance(0.5) && click("cmdWXButton", 0)))
-                    click("imgWXMenu", frmWendax::kNextPageButton);
+                if (!(chance(0.5) && click("cmdWXButton", 0))) click("imgWXMenu", frmWendax::kNextPageButton);
                 break;
-            case 2:
-                endBlock();
-                break;
-            case 3:
-                switchLanguage();
-                break;
-            case 4:
-                lookAround();
-                break;
-            default:
-                changeOption();
-                break;
+            case 2: endBlock(); break;
+            case 3: switchLanguage(); break;
+            case 4: lookAround(); break;
+            default: changeOption(); break;
         }
     }
 
@@ -287,8 +277,7 @@ private:
     void switchLanguage() {
         const int button = std::array{1, 5, 7}[static_cast<std::size_t>(pick(3))];
         const int before = form_->cboMenu.count();
-        if (click("cmdWXButton", button) && form_->cboMenu.count() < before)
-            reached_.restarted = true;
+        if (click("cmdWXButton", button) && form_->cboMenu.count() < before) reached_.restarted = true;
     }
 
     void changeOption() {
@@ -305,12 +294,8 @@ private:
     // Clicks that look at the menu and change no line, and now and then a language switch.
     void lookAround() {
         switch (pick(5)) {
-            case 0:
-                click("cmdWXButton", 9);
-                break;
-            case 1:
-                click(chance(0.5) ? "imgMenH" : "imgMenQ", pick(6));
-                break;
+            case 0: click("cmdWXButton", 9); break;
+            case 1: click(chance(0.5) ? "imgMenH" : "imgMenQ", pick(6)); break;
             case 2: {
                 const int lines = form_->cboMenu.count();
                 if (lines == 0 || !form_->cboMenu.enabled()) break;
@@ -323,21 +308,17 @@ private:
             case 3: {
                 auto& bar = form_->preview.HScroll1;
                 if (!bar.enabled() || !bar.visible()) break;
-                const int value =
-                    std::min(bar.min(), bar.max()) + pick(std::abs(bar.max() - bar.min()) + 1);
+                const int value = std::min(bar.min(), bar.max()) + pick(std::abs(bar.max() - bar.min()) + 1);
                 form_->userScrolls(bar, value);
                 ++clicks_;
                 record("scroll HScroll1 " + std::to_string(value));
                 break;
             }
-            default:
-                switchLanguage();
-                break;
+            default: switchLanguage(); break;
         }
     }
 
-    std::string judge(const char* what,
-                      const std::vector<vostrel::check::Finding>& findings) const {
+    std::string judge(const char* what, const std::vector<vostrel::check::Finding>& findings) const {
         // A settings block that no item leads to, an item leading to no settings block, or a
         // page left without a command is the user's choice of commands; the check only warns.
         static const std::set<std::string> allowedWarnings = {

@@ -28,15 +28,13 @@ inline constexpr std::string_view kSettingsHead = "MENUBLOCK|BLOCK_PREF|BTM_GPS_
 // A settings file for one start of the program.
 inline std::string settingsFile(std::string_view language, bool autoRun, bool lock, bool portrait) {
     const auto flag = [](bool on) { return on ? "1" : "0"; };
-    return "[Initiierung]\r\nSpracheDEF=" + std::string(language) +
-           "\r\nAutoAblauf=" + flag(autoRun) + "\r\nT.mnu-path=x\r\nHochformat=" + flag(portrait) +
-           "\r\nButtonSper=" + flag(lock) +
+    return "[Initiierung]\r\nSpracheDEF=" + std::string(language) + "\r\nAutoAblauf=" + flag(autoRun) +
+           "\r\nT.mnu-path=x\r\nHochformat=" + flag(portrait) + "\r\nButtonSper=" + flag(lock) +
            "\r\nStandardRe=0\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n";
 }
 
 inline void writeSettings(const fs::path& folder, const std::string& text) {
-    std::ofstream(folder / "Zumzum.ini", std::ios::binary)
-        << *vostrel::files::encodeWindows1252(text);
+    std::ofstream(folder / "Zumzum.ini", std::ios::binary) << *vostrel::files::encodeWindows1252(text);
 }
 
 // Text as a quoted word of a scenario.

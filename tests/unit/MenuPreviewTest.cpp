@@ -32,10 +32,10 @@ TEST(MenuPreview, FindsThePageAsAWalkFromTheTopWhileLinesChange) {
         static const char* tails[] = {"", "|", "ü", "|T", "|Ä1", "|Seite 1/2|"};
         const int n = static_cast<int>(random() % 13);
         switch (random() % 5) {
-        case 0: return vostrel::menu::pageHead(n, "Hauptmenü", 1);
-        case 1: return vostrel::menu::commandItem("navigate_to");
-        case 2: return vostrel::menu::nextPageItem(n);
-        default: return std::string(18, 'M') + numbers[random() % 9] + tails[random() % 6];
+            case 0: return vostrel::menu::pageHead(n, "Hauptmenü", 1);
+            case 1: return vostrel::menu::commandItem("navigate_to");
+            case 2: return vostrel::menu::nextPageItem(n);
+            default: return std::string(18, 'M') + numbers[random() % 9] + tails[random() % 6];
         }
     };
     std::vector<std::string> lines(40);
@@ -44,7 +44,8 @@ TEST(MenuPreview, FindsThePageAsAWalkFromTheTopWhileLinesChange) {
     for (int step = 0; step < 3000; ++step) {
         const auto at = random() % (lines.size() + 1);
         const auto edit = at == lines.size() || lines.size() < 2 ? 0 : random() % 3;
-        if (edit == 0) form.cboMenu.insert(static_cast<int>(at), *lines.insert(lines.begin() + at, randomLine()));
+        if (edit == 0)
+            form.cboMenu.insert(static_cast<int>(at), *lines.insert(lines.begin() + at, randomLine()));
         if (edit == 1) {
             form.cboMenu.remove(static_cast<int>(at));
             lines.erase(lines.begin() + at);

@@ -57,8 +57,7 @@ std::optional<ShownPage> showPage(const std::vector<std::string>& lines, int req
     return HeadlessPreview(lines, language).show(requested);
 }
 
-std::vector<ShownPage> showAllPages(const std::vector<std::string>& lines,
-                                    check::Language language) {
+std::vector<ShownPage> showAllPages(const std::vector<std::string>& lines, check::Language language) {
     HeadlessPreview preview(lines, language);
     std::vector<ShownPage> pages;
     // The shown page is never below the requested one, so asking for the page after it always

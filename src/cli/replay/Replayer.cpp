@@ -83,17 +83,14 @@ std::filesystem::path Replayer::resolve(const std::string& path) const {
 }
 
 app::frmWendax& Replayer::openWindow(const Step& step) {
-    if (!form_)
-        throw ScenarioError(step.line, step.verb + ": the window is not open; `start` first");
+    if (!form_) throw ScenarioError(step.line, step.verb + ": the window is not open; `start` first");
     if (!running_)
-        throw ScenarioError(step.line,
-                            step.verb + ": the window was closed; `start` it again first");
+        throw ScenarioError(step.line, step.verb + ": the window was closed; `start` it again first");
     return *form_;
 }
 
 const app::frmWendax& Replayer::anyWindow(const Step& step) const {
-    if (!form_)
-        throw ScenarioError(step.line, step.verb + ": there is no window yet; `start` first");
+    if (!form_) throw ScenarioError(step.line, step.verb + ": there is no window yet; `start` first");
     return *form_;
 }
 
@@ -157,7 +154,7 @@ void Replayer::queueAnswer(const std::string& word) {
     if (word == "yes" || word == "no")
         host_.queueAnswer(word == "yes");
     else
-        host_.queueChoice(word == "save" ? app::Answer::Save
+        host_.queueChoice(word == "save"      ? app::Answer::Save
                           : word == "discard" ? app::Answer::Discard
                                               : app::Answer::Cancel);
 }
@@ -169,7 +166,8 @@ void Replayer::crash(const Step& step) {
 }
 
 void Replayer::start(const Step& step) {
-    if (running_) throw ScenarioError(step.line, "start: the program is running; `close` or `crash` it first");
+    if (running_)
+        throw ScenarioError(step.line, "start: the program is running; `close` or `crash` it first");
     // A new run of the program: nothing survives from the last one but the files.
     form_.reset();
     host_.clearLogs();
@@ -193,8 +191,7 @@ void Replayer::click(const Step& step) {
     const auto control = step.text(0);
     const int index = integerWord(step, 1);
     auto outOfRange = [&] {
-        return ScenarioError(step.line,
-                             "click: " + control + " has no index " + std::to_string(index));
+        return ScenarioError(step.line, "click: " + control + " has no index " + std::to_string(index));
     };
     if (control == "cmdWXButton") {
         if (!app::frmWendax::controlButtonExists(index)) throw outOfRange();
@@ -278,9 +275,8 @@ void Replayer::expect(const Step& step) {
         // A pointer through a value that has no such member or index: nothing is there.
     }
     if (!equal)
-        throw ExpectationFailure("line " + std::to_string(step.line) + ": " + step.verb + " " +
-                                 pointerText + ": expected " + jsonText(expected) + ", actual " +
-                                 actual);
+        throw ExpectationFailure("line " + std::to_string(step.line) + ": " + step.verb + " " + pointerText +
+                                 ": expected " + jsonText(expected) + ", actual " + actual);
 }
 
 void Replayer::expectFile(const Step& step) {
@@ -295,9 +291,8 @@ void Replayer::expectFile(const Step& step) {
         equal = *bytes == expected;
     }
     if (!equal)
-        throw ExpectationFailure("line " + std::to_string(step.line) + ": expect-file " +
-                                 step.text(0) + ": expected " + quoteBytes(expected) + ", actual " +
-                                 actual);
+        throw ExpectationFailure("line " + std::to_string(step.line) + ": expect-file " + step.text(0) +
+                                 ": expected " + quoteBytes(expected) + ", actual " + actual);
 }
 
 }  // namespace vostrel::cli
