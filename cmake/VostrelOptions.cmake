@@ -11,6 +11,10 @@ target_compile_options(vostrel_options INTERFACE
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_compile_options(vostrel_options INTERFACE -Wstrict-null-sentinel)
 endif()
+# MinGW's GCC reads and writes the sources' texts (umlauts, "§") as UTF-8 whatever the locale.
+if(WIN32)
+    target_compile_options(vostrel_options INTERFACE -finput-charset=UTF-8 -fexec-charset=UTF-8)
+endif()
 target_compile_definitions(vostrel_options INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 if(VOSTREL_SANITIZE)

@@ -1,3 +1,7 @@
+// Termination signals on POSIX systems; the end of a Windows session is taken in
+// TerminationSignalWindows.cpp.
+#ifndef _WIN32
+
 #include "gui/TerminationSignal.h"
 
 #include <QSocketNotifier>
@@ -57,3 +61,5 @@ TerminationSignal::~TerminationSignal() {
 }
 
 }  // namespace vostrel::gui
+
+#endif  // !_WIN32

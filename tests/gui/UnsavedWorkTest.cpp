@@ -1,7 +1,8 @@
 // The window's part in keeping the user's work: the undo and redo keys, Qt's
-// own dialog texts in the interface language, and a termination signal while
-// the shut-down question is open.
+// own dialog texts in the interface language, and a termination signal (on
+// Windows: the end of the session) while the shut-down question is open.
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -13,6 +14,13 @@
 #include <QTimer>
 #include <csignal>
 #include <memory>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
 
 #include "gui/MainWindow.h"
 #include "gui/TerminationSignal.h"
@@ -34,6 +42,22 @@ QStringList buttonTexts() {
 }
 
 QStringList words(const char* list) { return QString::fromUtf8(list).split(QLatin1Char('|')); }
+
+// Ends the editor from outside as the system does: SIGTERM, or on Windows the question whether
+// the session may end, delivered the way Qt's window procedure delivers every message. True
+// when the end was allowed to go on.
+bool endFromOutside() {
+#ifdef _WIN32
+    MSG message{};
+    message.message = WM_QUERYENDSESSION;
+    message.lParam = ENDSESSION_LOGOFF;
+    qintptr result = 0;
+    const bool taken = QAbstractEventDispatcher::instance()->filterNativeEvent("windows_generic_MSG", &message, &result);
+    return taken && result == TRUE;
+#else
+    return std::raise(SIGTERM) == 0;
+#endif
+}
 
 }  // namespace
 
@@ -130,9 +154,11 @@ private slots:
         };
         startMenu();
         QFile::remove(folder->filePath(QStringLiteral("Zumzum.ini")));
-        QTimer::singleShot(50, [] { std::raise(SIGTERM); });
+        bool allowed = false;
+        QTimer::singleShot(50, [&allowed] { allowed = endFromOutside(); });
         window->close();  // the save question opens and waits
         QVERIFY(ended);
+        QVERIFY(allowed);
         QVERIFY(boxWasOpen);
         QFile recovery(folder->filePath(QStringLiteral("Zumzum-recovery.mnu")));
         QVERIFY(recovery.open(QIODevice::ReadOnly));
