@@ -52,7 +52,8 @@ bool endFromOutside() {
     message.message = WM_QUERYENDSESSION;
     message.lParam = ENDSESSION_LOGOFF;
     qintptr result = 0;
-    const bool taken = QAbstractEventDispatcher::instance()->filterNativeEvent("windows_generic_MSG", &message, &result);
+    const bool taken =
+        QAbstractEventDispatcher::instance()->filterNativeEvent("windows_generic_MSG", &message, &result);
     return taken && result == TRUE;
 #else
     return std::raise(SIGTERM) == 0;
