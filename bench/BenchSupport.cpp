@@ -18,12 +18,11 @@ std::vector<std::string> realisticMenu(int lines) {
         // Page commands are written by the page logic below, not as plain items.
         if (!command.empty() && command.rfind("page", 0) != 0) commands.push_back(std::move(command));
     }
-    static constexpr std::array<const char*, 6> kTitles = {"Hauptmenü", "Übersicht", "Straßenkarte",
-                                                           "Fußgänger", "Einstellungen für Öl", "Zurück"};
-    static constexpr std::array<const char*, 4> kNotes = {"MENUITEM|TASK_NAVIGATE_TO|Zuhause Düsseldorf|",
-                                                          "MENUITEM|TASK_SHOW_MAP| ",
-                                                          "menuitem|TASK_PLAN_VIA|Über München|",
-                                                          "MENUITEM|TASK_SET_VOICE|Stimme: Jürgen|"};
+    static constexpr std::array<const char*, 6> kTitles = {
+        "Hauptmenü", "Übersicht", "Straßenkarte", "Fußgänger", "Einstellungen für Öl", "Zurück"};
+    static constexpr std::array<const char*, 4> kNotes = {
+        "MENUITEM|TASK_NAVIGATE_TO|Zuhause Düsseldorf|", "MENUITEM|TASK_SHOW_MAP| ",
+        "menuitem|TASK_PLAN_VIA|Über München|", "MENUITEM|TASK_SET_VOICE|Stimme: Jürgen|"};
     std::vector<std::string> menu;
     menu.reserve(static_cast<std::size_t>(lines));
     menu.push_back(menu::mainBlockHead());
@@ -36,7 +35,8 @@ std::vector<std::string> realisticMenu(int lines) {
         if (page < 99 && static_cast<int>(menu.size()) >= page * perPage) {
             ++page;
             menu.push_back(menu::nextPageItem(page));
-            menu.push_back(menu::pageHead(page, kTitles[static_cast<std::size_t>(page) % kTitles.size()], page));
+            menu.push_back(
+                menu::pageHead(page, kTitles[static_cast<std::size_t>(page) % kTitles.size()], page));
         } else if (n % 7 == 0) {
             menu.push_back(kNotes[n / 7 % kNotes.size()]);
         } else {

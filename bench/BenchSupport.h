@@ -6,43 +6,22 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "app/Host.h"
+#include "TestHost.h"
 
 namespace vostrel::bench {
 
-// Answers dialogs in the order they were queued, the way a user would click
-// through them; an unexpected dialog is a broken measurement, not a cancel.
-class QueuedHost : public app::Host {
-public:
-    std::deque<std::optional<std::filesystem::path>> fileAnswers;
-    std::deque<app::Answer> messageAnswers;
-    // For runs of many clicks, where the same question comes back now and then.
-    std::optional<app::Answer> answerWhenEmpty;
-
-    app::Answer messageBox(const app::MessageRequest& request) override {
-        if (messageAnswers.empty() && answerWhenEmpty) return *answerWhenEmpty;
-        if (messageAnswers.empty()) throw std::runtime_error("unexpected message box: " + request.text);
-        const app::Answer answer = messageAnswers.front();
-        messageAnswers.pop_front();
-        return answer;
-    }
-    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest& request) override {
-        if (fileAnswers.empty()) throw std::runtime_error("unexpected file dialog: " + request.title);
-        auto answer = fileAnswers.front();
-        fileAnswers.pop_front();
-        return answer;
-    }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-};
+// Answers dialogs in the order they were queued, the way a user would click through them; an
+// unexpected dialog is a broken measurement, not a cancel.
+inline testsupport::TestHost queuedHost() {
+    testsupport::TestHost host(testsupport::TestHost::refusingBoxes());
+    host.fileRule = testsupport::TestHost::refusingDialogs();
+    return host;
+}
 
 // A menu of `lines` lines as a user who kept adding commands would end up
 // with: one main block over 99 pages, real command names, page titles and

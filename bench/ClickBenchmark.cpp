@@ -5,20 +5,11 @@
 #include <array>
 #include <filesystem>
 
+#include "TestHost.h"
 #include "app/frmWendax.h"
 #include "menu/LineSyntax.h"
 
 namespace {
-
-class SilentHost : public vostrel::app::Host {
-public:
-    vostrel::app::Answer messageBox(const vostrel::app::MessageRequest&) override {
-        return vostrel::app::Answer::No;
-    }
-    std::optional<std::filesystem::path> fileDialog(const vostrel::app::FileDialogRequest&) override { return {}; }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-};
 
 // A hand-edited menu of `lines` lines: 99 pages, the items spread over them.
 std::vector<std::string> largeMenu(int lines) {
@@ -49,7 +40,7 @@ struct LoadedWindow {
         std::filesystem::create_directories(path);
         return path;
     }
-    SilentHost host;
+    vostrel::testsupport::TestHost host;
     vostrel::app::frmWendax form{host, folder()};
 };
 

@@ -19,7 +19,7 @@ using namespace vostrel;
 namespace {
 
 struct Editor {
-    bench::QueuedHost host;
+    testsupport::TestHost host = bench::queuedHost();
     std::unique_ptr<app::frmWendax> form;
 
     explicit Editor(const std::filesystem::path& folder) {
@@ -38,7 +38,7 @@ int openSave(const std::filesystem::path& file, int runs) {
     // One extra round first, so both the file and the allocator are warm.
     for (int run = 0; run <= runs; ++run) {
         Editor editor(folder);
-        editor.host.fileAnswers.push_back(file);
+        editor.host.queuedFiles.push_back(file);
         const auto openStart = bench::Clock::now();
         editor.form->mnuDLaden_Click();
         const double openMs = bench::millisecondsSince(openStart);
@@ -50,12 +50,12 @@ int openSave(const std::filesystem::path& file, int runs) {
 
         // The file exists, so the overwrite question comes and is answered yes.
         if (!std::filesystem::exists(saved)) bench::writeMenu(saved, {"x"});
-        editor.host.fileAnswers.push_back(saved);
-        editor.host.messageAnswers.push_back(app::Answer::Yes);
+        editor.host.queuedFiles.push_back(saved);
+        editor.host.queuedAnswers.push_back(app::Answer::Yes);
         const auto saveStart = bench::Clock::now();
         const auto result = editor.form->FileSaveAs();
         const double saveMs = bench::millisecondsSince(saveStart);
-        if (result != app::frmWendax::SaveResult::Saved || !editor.host.messageAnswers.empty()) {
+        if (result != app::frmWendax::SaveResult::Saved || !editor.host.queuedAnswers.empty()) {
             std::fprintf(stderr, "save did not write %s\n", saved.c_str());
             return 1;
         }

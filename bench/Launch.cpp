@@ -49,8 +49,10 @@ int main(int argc, char* argv[]) {
     const char* output = nullptr;
     int at = 2;
     for (; at < argc && std::strcmp(argv[at], "--") != 0; ++at) {
-        if (std::strcmp(argv[at], "--stdin") == 0 && at + 1 < argc) input = argv[++at];
-        else if (std::strcmp(argv[at], "--stdout") == 0 && at + 1 < argc) output = argv[++at];
+        if (std::strcmp(argv[at], "--stdin") == 0 && at + 1 < argc)
+            input = argv[++at];
+        else if (std::strcmp(argv[at], "--stdout") == 0 && at + 1 < argc)
+            output = argv[++at];
     }
     if (at + 1 >= argc) return 2;
     char** program = argv + at + 1;
@@ -73,7 +75,8 @@ int main(int argc, char* argv[]) {
         close(pipeFds[1]);
         std::string text;
         char buffer[4096];
-        for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
+        for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+            text.append(buffer, static_cast<std::size_t>(n));
         close(pipeFds[0]);
         int status = 0;
         waitpid(child, &status, 0);

@@ -29,7 +29,7 @@ constexpr int kCommandPicture = 35;
 
 struct Window {
     QTemporaryDir folder;
-    bench::QueuedHost host;
+    testsupport::TestHost host = bench::queuedHost();
     std::unique_ptr<gui::MainWindow> window;
     QAction* open = nullptr;
     QAbstractItemView* list = nullptr;
@@ -47,12 +47,12 @@ struct Window {
 
     // Chooses File > Open, the dialog answering with `file`, and waits for the repaint.
     double openFile(const QString& file) {
-        host.fileAnswers.push_back(gui::pathFromQString(file));
+        host.queuedFiles.push_back(gui::pathFromQString(file));
         const auto start = bench::Clock::now();
         open->trigger();
         QCoreApplication::processEvents();
         const double ms = bench::millisecondsSince(start);
-        if (!host.fileAnswers.empty() || window->form().CurrentFilePath != gui::pathFromQString(file) ||
+        if (!host.queuedFiles.empty() || window->form().CurrentFilePath != gui::pathFromQString(file) ||
             rows() != window->form().cboMenu.count())
             throw std::runtime_error("the window did not show the opened menu");
         return ms;
@@ -68,11 +68,12 @@ int clicks(const QString& file, int runs) {
     // and a large menu uses them all; the user turns the lock off first.
     if (w.window->form().mnuEButtonSperren.checked()) {
         if (auto* lock = w.window->findChild<QAction*>(QStringLiteral("mnuEButtonSperren"))) lock->trigger();
-        if (w.window->form().mnuEButtonSperren.checked()) throw std::runtime_error("cannot unlock the buttons");
+        if (w.window->form().mnuEButtonSperren.checked())
+            throw std::runtime_error("cannot unlock the buttons");
     }
     // Every fifth command the auto-run asks whether the page is finished;
     // "no" starts the next page, as it would while building a long menu.
-    w.host.answerWhenEmpty = app::Answer::No;
+    w.host.answerRule = testsupport::TestHost::answering(app::Answer::No);
     const int lines = w.rows();
     std::vector<double> times;
     for (int run = 0; run < runs + 3; ++run) {
@@ -97,12 +98,13 @@ int checks(const QString& file, int runs) {
     if (!picture || !check) throw std::runtime_error("no command picture or check action");
     if (w.window->form().mnuEButtonSperren.checked())
         w.window->findChild<QAction*>(QStringLiteral("mnuEButtonSperren"))->trigger();
-    w.host.answerWhenEmpty = app::Answer::No;
+    w.host.answerRule = testsupport::TestHost::answering(app::Answer::No);
     std::vector<double> idle, window;
     for (int run = 0; run < runs; ++run) {
         const auto start = bench::Clock::now();
         QTest::mouseClick(picture, Qt::LeftButton);
-        while (!w.window->checkViewCurrent()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        while (!w.window->checkViewCurrent())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         idle.push_back(bench::millisecondsSince(start));
 
         QTest::mouseClick(picture, Qt::LeftButton);  // the findings window checks anew
@@ -136,9 +138,12 @@ int opens(const QString& file, int runs) {
 int main(int argc, char* argv[]) try {
     QApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() == 4 && args[1] == QStringLiteral("click")) return clicks(args[2], std::max(1, args[3].toInt()));
-    if (args.size() == 4 && args[1] == QStringLiteral("open")) return opens(args[2], std::max(1, args[3].toInt()));
-    if (args.size() == 4 && args[1] == QStringLiteral("check")) return checks(args[2], std::max(1, args[3].toInt()));
+    if (args.size() == 4 && args[1] == QStringLiteral("click"))
+        return clicks(args[2], std::max(1, args[3].toInt()));
+    if (args.size() == 4 && args[1] == QStringLiteral("open"))
+        return opens(args[2], std::max(1, args[3].toInt()));
+    if (args.size() == 4 && args[1] == QStringLiteral("check"))
+        return checks(args[2], std::max(1, args[3].toInt()));
     std::fprintf(stderr, "usage: vostrel_bench_window click|open|check FILE RUNS\n");
     return 2;
 } catch (const std::exception& error) {

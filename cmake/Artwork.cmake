@@ -1,4 +1,4 @@
-# The pictures of the window (src/gui/Artwork.*) and the icon font they are drawn with.
+# The pictures of the window (src/gui/Artwork*) and the icon font they are drawn with.
 #
 # Included from the root CMakeLists.txt after find_package(Qt6 COMPONENTS Widgets) and
 # qt_standard_project_setup(); expects the INTERFACE target vostrel_options.
@@ -26,9 +26,10 @@ set(VOSTREL_ARTWORK_FONT_DIR "${CMAKE_CURRENT_BINARY_DIR}/artwork_fonts")
 configure_file("${VOSTREL_MATERIAL_ICONS_FONT}"
                "${VOSTREL_ARTWORK_FONT_DIR}/MaterialIcons-Regular.ttf" COPYONLY)
 
-add_library(vostrel_artwork STATIC
-  "${VOSTREL_ARTWORK_SOURCE_ROOT}/src/gui/Artwork.cpp"
-  "${VOSTREL_ARTWORK_SOURCE_ROOT}/src/gui/Artwork.h")
+# Artwork.cpp and its rooms (ArtworkStore, ArtworkPainting, ArtworkFlags, ...), every
+# src/gui/Artwork*.cpp; the window's own library leaves them out.
+file(GLOB VOSTREL_ARTWORK_SOURCES CONFIGURE_DEPENDS "${VOSTREL_ARTWORK_SOURCE_ROOT}/src/gui/Artwork*.cpp")
+add_library(vostrel_artwork STATIC ${VOSTREL_ARTWORK_SOURCES})
 target_include_directories(vostrel_artwork PUBLIC "${VOSTREL_ARTWORK_SOURCE_ROOT}/src")
 target_link_libraries(vostrel_artwork PUBLIC Qt6::Widgets PRIVATE vostrel_core vostrel_options)
 # Artwork.h declares no QObject; spare it the moc run.

@@ -2,7 +2,15 @@
 add_library(vostrel_options INTERFACE)
 target_compile_features(vostrel_options INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
-target_compile_options(vostrel_options INTERFACE -Wall -Wextra -Werror)
+# The warnings every target of the project is built with, and -Werror so that none
+# stays. Qt, GoogleTest and the other libraries come in as imported targets, whose
+# headers are system headers and so stay out of it.
+target_compile_options(vostrel_options INTERFACE
+    -Wall -Wextra -Wcast-qual -Wcast-align -Winvalid-pch -Woverloaded-virtual -Wold-style-cast
+    -Wnon-virtual-dtor -Wshadow -pedantic -pedantic-errors -Werror)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(vostrel_options INTERFACE -Wstrict-null-sentinel)
+endif()
 # MinGW's GCC reads and writes the sources' texts (umlauts, "§") as UTF-8 whatever the locale.
 if(WIN32)
     target_compile_options(vostrel_options INTERFACE -finput-charset=UTF-8 -fexec-charset=UTF-8)

@@ -1,33 +1,17 @@
 #pragma once
 
-// A host for the fuzz targets: every question is answered from the input, every
-// dialog returns the one prepared file, nothing is shown.
+// The program as the fuzz targets drive it: a host that shows nothing, and one started main
+// window for the whole fuzzing process.
 #include <filesystem>
-#include <optional>
-#include <string>
 
-#include "app/Host.h"
+#include "TestHost.h"
 #include "app/frmWendax.h"
 
 namespace vostrel::fuzz {
 
-class FuzzHost : public app::Host {
-public:
-    std::optional<std::filesystem::path> nextFile;
-    bool answerYes = false;
-
-    app::Answer messageBox(const app::MessageRequest& request) override {
-        if (request.buttons == app::MessageButtons::Ok) return app::Answer::Ok;
-        return answerYes ? app::Answer::Yes : app::Answer::No;
-    }
-    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override {
-        auto file = nextFile;
-        nextFile.reset();
-        return file;
-    }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-};
+// Every question is answered No and every dialog cancelled, except that a dialog takes the
+// one prepared file queued in `queuedFiles`.
+using FuzzHost = testsupport::TestHost;
 
 // A program folder of its own per fuzzing process.
 std::filesystem::path scratchFolder();

@@ -11,10 +11,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     static fuzz::FuzzHost host;
     static app::frmWendax* form = fuzz::loadedForm(host);
     const auto file = fuzz::scratchFolder() / "input.mnu";
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(data),
-                                                static_cast<std::streamsize>(size));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     form->MenuChanged = false;
-    host.nextFile = file;
+    host.clearLogs();  // one host serves the whole fuzzing process
+    host.queuedFiles.assign({file});
     form->mnuDLaden_Click();
     form->cmdWXButton_Click(9);
     return 0;

@@ -11,6 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     constexpr std::size_t kActions = 8;
     if (size < kActions) return 0;
     const std::string_view text(reinterpret_cast<const char*>(data) + kActions, size - kActions);
+    host.clearLogs();  // one host serves the whole fuzzing process
     form->cboMenu.assignAll(files::splitLines(text));
     for (std::size_t i = 0; i < kActions; ++i) {
         const int value = data[i];

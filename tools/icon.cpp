@@ -14,7 +14,9 @@ namespace {
 
 QPixmap picture(int size) {
     const QPixmap drawn = vostrel::gui::programIcon().pixmap(size, size);
-    return drawn.size() == QSize(size, size) ? drawn : drawn.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return drawn.size() == QSize(size, size)
+               ? drawn
+               : drawn.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QByteArray png(int size) {

@@ -28,6 +28,7 @@
 #include <deque>
 #include <string>
 
+#include "TestHost.h"
 #include "app/Host.h"
 #include "check/MenuCheck.h"
 #include "gui/Artwork.h"
@@ -37,36 +38,18 @@ using namespace vostrel;
 
 namespace {
 
-// Answers the auto-run questions in the order the build asks them and refuses
-// anything else: an unexpected message means the menu did not come out as
-// planned, and a picture of that must not reach the README.
-class ScriptedHost : public app::Host {
-public:
-    explicit ScriptedHost(std::deque<app::Answer> answers) : answers_(std::move(answers)) {}
-
-    app::Answer messageBox(const app::MessageRequest& request) override {
-        if (request.buttons != app::MessageButtons::YesNo || answers_.empty()) {
-            std::fprintf(stderr, "vostrel-screenshot: unexpected message: %s\n",
-                         request.text.c_str());
-            failed = true;
-            return app::Answer::Ok;
-        }
-        const app::Answer answer = answers_.front();
-        answers_.pop_front();
-        return answer;
+// The build was planned question by question: a notice, or a question beyond the planned
+// answers, means the menu did not come out as planned, and a picture of that must not reach
+// the README.
+bool askedAsPlanned(const testsupport::TestHost& host, std::size_t planned) {
+    bool asPlanned = host.queuedAnswers.empty() && host.messages.size() == planned;
+    for (const auto& message : host.messages) {
+        if (message.buttons == app::MessageButtons::YesNo) continue;
+        std::fprintf(stderr, "vostrel-screenshot: unexpected message: %s\n", message.text.c_str());
+        asPlanned = false;
     }
-    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-
-    bool allAnswered() const { return answers_.empty(); }
-    bool failed = false;
-
-private:
-    std::deque<app::Answer> answers_;
-};
+    return asPlanned;
+}
 
 // A left click the way the mouse gives it, so the window's own handling runs.
 void click(QWidget* widget) {
@@ -99,9 +82,7 @@ public:
         QApplication::processEvents();
         return model.value() == page || fail("the button field did not scroll to page", page);
     }
-    bool controlButton(int index) {
-        return clickVisible(QStringLiteral("cmdWXButton_%1").arg(index), index);
-    }
+    bool controlButton(int index) { return clickVisible(QStringLiteral("cmdWXButton_%1").arg(index), index); }
 
 private:
     bool clickVisible(const QString& name, int number) {
@@ -128,7 +109,10 @@ int usage() {
 // The window with one unsaved command, closed: the real question box opens,
 // and the screen is grabbed while it waits; then the box is cancelled.
 int questionShot(const QString& output, const std::string& language) {
-    const char* name = language == "en" ? "English" : language == "fr" ? "Fran\xe7" "ais" : "Deutsch";
+    const char* name = language == "en"   ? "English"
+                       : language == "fr" ? "Fran\xe7"
+                                            "ais"
+                                          : "Deutsch";
     QTemporaryDir folder;
     QFile settings(folder.filePath(QStringLiteral("Zumzum.ini")));
     if (!folder.isValid() || !settings.open(QIODevice::WriteOnly)) return 1;
@@ -179,11 +163,13 @@ int main(int argc, char* argv[]) {
             maximised = true;
         else if (argument == "--language" && i + 1 < argc) {
             const std::string language = argv[++i];
-            if (language == "en") languageButton = 5;
-            else if (language == "fr") languageButton = 7;
-            else if (language != "de") return usage();
-        }
-        else if (!argument.empty() && argument[0] != '-' && output.empty())
+            if (language == "en")
+                languageButton = 5;
+            else if (language == "fr")
+                languageButton = 7;
+            else if (language != "de")
+                return usage();
+        } else if (!argument.empty() && argument[0] != '-' && output.empty())
             output = argument;
         else
             return usage();
@@ -205,7 +191,9 @@ int main(int argc, char* argv[]) {
     std::deque<app::Answer> answers{app::Answer::No, app::Answer::Yes, app::Answer::Yes};
     // Another language asks first whether the begun main block may go.
     if (languageButton != 0) answers.push_front(app::Answer::Yes);
-    ScriptedHost host(std::move(answers));
+    const std::size_t planned = answers.size();
+    testsupport::TestHost host;
+    host.queuedAnswers = std::move(answers);
     gui::MainWindow window(folder.path(), &host);
     if (maximised) {
         // Without a window manager nobody maximises; the available area is what it would give.
@@ -232,7 +220,7 @@ int main(int argc, char* argv[]) {
     for (int button : {62, 44, 52, 53, 58}) ok = ok && build.command(button);
     // Back to the first page of the button field and of the preview.
     ok = ok && build.showFieldPage(0) && build.controlButton(9);
-    if (!ok || host.failed || !host.allAnswered()) {
+    if (!ok || !askedAsPlanned(host, planned)) {
         std::fprintf(stderr, "vostrel-screenshot: the menu was not built as planned\n");
         return 1;
     }

@@ -13,9 +13,10 @@ constexpr controls::Wording kLockedNote{
     "Button gesperrt: der Befehl steht schon im Menü (Extras > Button Sperren schaltet die Sperre aus).",
     "Button locked: the command is already in the menu (Extras > Lock Button turns the lock off).",
     "Bouton figé : la commande est déjà dans le menu (Extras > Figer Bouton lève le blocage)."};
-constexpr controls::Wording kCaptionNote{"Klicken Sie auf das Bild über der Beschriftung, um den Befehl einzufügen.",
-                                         "Click the picture above the caption to add the command.",
-                                         "Cliquez sur l'image au-dessus du libellé pour ajouter la commande."};
+constexpr controls::Wording kCaptionNote{
+    "Klicken Sie auf das Bild über der Beschriftung, um den Befehl einzufügen.",
+    "Click the picture above the caption to add the command.",
+    "Cliquez sur l'image au-dessus du libellé pour ajouter la commande."};
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 // Taking and putting back the editor state a step of the history restores.
 #include "app/EditorState.h"
 
+#include <type_traits>
+
 #include "app/frmWendax.h"
 
 namespace vostrel::app {
@@ -9,20 +11,21 @@ namespace {
 
 // The control buttons and menu items whose enabled state a step restores. The
 // language buttons say which language is shown and the undo and redo items
-// follow the history itself, so those stay as they are.
-std::vector<controls::Control*> enableables(const frmWendax& form) {
-    std::vector<controls::Control*> controls;
-    auto& mutableForm = const_cast<frmWendax&>(form);
-    for (int i : {0, 3, 4, 9, 10}) controls.push_back(&mutableForm.cmdWXButton(i));
+// follow the history itself, so those stay as they are. `Form` is const when
+// the state is only read.
+template <class Form>
+auto enableables(Form& form) {
+    using Control = std::conditional_t<std::is_const_v<Form>, const controls::Control, controls::Control>;
+    std::vector<Control*> controls;
+    for (int i : {0, 3, 4, 9, 10}) controls.push_back(&form.cmdWXButton(i));
     for (auto* item : form.menuItems())
         if (item != &form.mnuBRueckgaengig && item != &form.mnuBWiederherstellen) controls.push_back(item);
     return controls;
 }
 
 // The preview's places and titles in a fixed order: pictures, then captions.
-template <class Visit>
-void visitPreview(const preview::MenuPreview& p, Visit&& visit) {
-    auto& preview = const_cast<preview::MenuPreview&>(p);
+template <class Preview, class Visit>
+void visitPreview(Preview& preview, Visit&& visit) {
     for (int i = 0; i < preview::kPlaceCount; ++i) {
         visit(preview.imgMenH[static_cast<std::size_t>(i)], true);
         visit(preview.imgMenQ[static_cast<std::size_t>(i)], true);
@@ -34,8 +37,8 @@ void visitPreview(const preview::MenuPreview& p, Visit&& visit) {
 }
 
 ScrollBarState scrollBarState(const controls::ScrollBar& bar) {
-    return {bar.min(),     bar.max(),       bar.value(), bar.smallChange(), bar.largeChange(),
-            bar.enabled(), bar.geometry()};
+    return {bar.min(),         bar.max(),     bar.value(),   bar.smallChange(),
+            bar.largeChange(), bar.enabled(), bar.geometry()};
 }
 
 void restoreScrollBar(controls::ScrollBar& bar, const ScrollBarState& s) {
@@ -81,10 +84,10 @@ EditorState EditorState::capture(const frmWendax& form) {
     s.colours.reserve(form.field.lblWXMenu.size());
     for (const auto& label : form.field.lblWXMenu) s.colours.push_back(label.backColour());
     for (const auto* control : enableables(form)) s.enabled.push_back(control->enabled());
-    visitPreview(p, [&s](controls::Control& place, bool picture) {
+    visitPreview(p, [&s](const controls::Control& place, bool picture) {
         const auto* image = picture ? static_cast<const controls::Image*>(&place) : nullptr;
-        s.preview.push_back({place.visible(), image ? image->picture() : 0,
-                             picture ? place.tooltip() : place.caption()});
+        s.preview.push_back(
+            {place.visible(), image ? image->picture() : 0, picture ? place.tooltip() : place.caption()});
     });
     s.lineBar = scrollBarState(form.VScroll2);
     s.pageBar = scrollBarState(p.HScroll1);
@@ -101,7 +104,8 @@ void EditorState::restore(frmWendax& form) const {
     form.form.setCaption(caption);
     for (std::size_t i = 0; i < colours.size(); ++i) form.field.lblWXMenu[i].setBackColour(colours[i]);
     const auto controls = enableables(form);
-    for (std::size_t i = 0; i < controls.size() && i < enabled.size(); ++i) controls[i]->setEnabled(enabled[i]);
+    for (std::size_t i = 0; i < controls.size() && i < enabled.size(); ++i)
+        controls[i]->setEnabled(enabled[i]);
     std::size_t next = 0;
     visitPreview(p, [this, &next](controls::Control& place, bool picture) {
         const ShownPlace& shown = preview[next++];

@@ -13,10 +13,13 @@ enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 
 struct MessageRequest {
     MessageRequest() = default;
-    MessageRequest(MessageIcon icon, MessageButtons buttons, std::string title, std::string text,
-                   std::string detail = {})
-        : icon(icon), buttons(buttons), title(std::move(title)), text(std::move(text)),
-          detail(std::move(detail)) {}
+    MessageRequest(MessageIcon withIcon, MessageButtons withButtons, std::string withTitle,
+                   std::string withText, std::string withDetail = {})
+        : icon(withIcon),
+          buttons(withButtons),
+          title(std::move(withTitle)),
+          text(std::move(withText)),
+          detail(std::move(withDetail)) {}
 
     MessageIcon icon = MessageIcon::Warning;
     MessageButtons buttons = MessageButtons::Ok;

@@ -43,7 +43,8 @@ void frmWendax::applyLanguageCaptions() {
         {&cmdWXButton(10), false, {"&Einstellungen", "&Settings", "Men&u préférences"}},
         {&cmdWXButton(10), true, {"Kopf Einstellungsmenü", "Head Settings-Menu", "Tête du Menu préférences"}},
         {&cboMenu, true, {"Menü", "Menu", "Menu"}},
-        {&cboSprachen, true,
+        {&cboSprachen,
+         true,
          {"Zumzum.dat: Befehl  25 incl. Blancs + Beschriftung der Buttons 25 incl. Blancs + Deutsch 25 "
           "incl. Blancs + Englisch 25 incl. Blancs + Französisch mind. 1 Stelle",
           "Zumzum.dat: Comand 25 bytes incl. spaces + Labelling of Buttons 25 incl. spaces + German 25 "
@@ -69,7 +70,8 @@ void frmWendax::applyLanguageCaptions() {
         {&mnuEReparieren, false, {"Menü &Reparieren", "&Repair Menu", "&Réparer Menu"}},
         {&mnuEStandard, false, {"&Standard Herstellen", "&Standard Undoing", "&Modifier la Standard"}},
         {&mnuAnleitung, false, {"&Anleitung", "M&anual", "&Aide"}},
-        {&mnuHistorie, false,
+        {&mnuHistorie,
+         false,
          {"&Historie nur für Entwickler", "Histor&y only for Engineer",
           "&Histoire seulement pour développeur"}},
         {&mnuInfo, false, {"&Info", "&Info", "Inf&o"}},
@@ -81,10 +83,11 @@ void frmWendax::applyLanguageCaptions() {
     };
     for (const auto& row : rows) {
         std::string text = row.tooltip ? row.control->tooltip() : row.control->caption();
-        if (!language.pick(text, row.wording.german, row.wording.english, row.wording.french))
-            continue;
-        if (row.tooltip) row.control->setTooltip(text);
-        else row.control->setCaption(text);
+        if (!language.pick(text, row.wording.german, row.wording.english, row.wording.french)) continue;
+        if (row.tooltip)
+            row.control->setTooltip(text);
+        else
+            row.control->setCaption(text);
     }
     std::string pageTooltip = field.Picture1[0].tooltip();
     if (language.pick(pageTooltip, "Button-Feld", "Button-Field", "Place des Boutons"))

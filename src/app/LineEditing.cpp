@@ -35,12 +35,13 @@ void frmWendax::ShowSelectLineMessage() {
 
 void frmWendax::StopButtonCountCheck() {
     ButtonCountCheck = false;
-    pickEveryFlag(language,
-                  {"Die Überwachung der Button-Anzahl wird\r\njetzt abgestellt, da beim Editieren nicht möglich!",
-                   "Now is the control of Button-quantity\r\nturned off, it is impossible on editing!",
-                   "Maintenant que le contrôle du nombre de boutons n'est plus actif,\r\nc'est impossible en "
-                   "mode édition!"},
-                  [this](std::string text) { showWarning(text); });
+    pickEveryFlag(
+        language,
+        {"Die Überwachung der Button-Anzahl wird\r\njetzt abgestellt, da beim Editieren nicht möglich!",
+         "Now is the control of Button-quantity\r\nturned off, it is impossible on editing!",
+         "Maintenant que le contrôle du nombre de boutons n'est plus actif,\r\nc'est impossible en "
+         "mode édition!"},
+        [this](std::string text) { showWarning(text); });
 }
 
 void frmWendax::cboMenu_Click() {
@@ -107,8 +108,10 @@ void frmWendax::VScroll2_Change() {
     }
     const int v = VScroll2.value();
     const int c = cboMenu.listIndex();
-    if (v < c) EintragVerschieben(v == c - 1 ? -1 : -10);
-    else if (v > c) EintragVerschieben(v == c + 1 ? 1 : 10);
+    if (v < c)
+        EintragVerschieben(v == c - 1 ? -1 : -10);
+    else if (v > c)
+        EintragVerschieben(v == c + 1 ? 1 : 10);
     if (cboMenu.listIndex() >= 0) VScroll2.setValue(cboMenu.listIndex());
 }
 
@@ -134,7 +137,8 @@ void frmWendax::EintragVerschieben(int Richtung) {
 
 void frmWendax::mnuDMenuLoesch_Click() {
     if (cboMenu.empty()) return;
-    language.pick(MessageText, "Menü wirklich Löschen?", "Menu really delete?", "Voulez-vous effacer le Menu?");
+    language.pick(MessageText, "Menü wirklich Löschen?", "Menu really delete?",
+                  "Voulez-vous effacer le Menu?");
     std::string title;
     language.pick(title, "Bestätigung!", "Validation!", "Confirmation!");
     if (host_.messageBox({MessageIcon::Question, MessageButtons::YesNo, title, MessageText}) != Answer::Yes)

@@ -27,7 +27,6 @@ constexpr controls::Wording kErrors{"Fehler", "errors", "erreurs"};
 constexpr controls::Wording kWarning{"Warnung", "warning", "avertissement"};
 constexpr controls::Wording kWarnings{"Warnungen", "warnings", "avertissements"};
 
-
 std::string counted(const controls::LanguageFlags& language, int n, const controls::Wording& one,
                     const controls::Wording& many) {
     return std::to_string(n) + " " + language.wording(n == 1 ? one : many, kFallback);
@@ -94,8 +93,7 @@ std::string frmWendax::lineFindingsText(int index) const {
     for (auto i = from; i < to; ++i) {
         const auto& finding = result.findings[i];
         if (!text.empty()) text += "\n";
-        text += std::string(check::severityWord(finding.severity, lang)) + ": " +
-                finding.message.in(lang);
+        text += std::string(check::severityWord(finding.severity, lang)) + ": " + finding.message.in(lang);
     }
     return text;
 }
@@ -123,11 +121,11 @@ void frmWendax::refreshCheckWindow() {
     window.lines.clear();
     window.kinds.clear();
     for (const auto& finding : result.findings) {
-        const std::string where = finding.line > 0
-                                      ? language.wording(kLine, kFallback) + " " + std::to_string(finding.line)
-                                      : language.wording(kFile, kFallback);
-        window.rows.push_back(where + ": " + std::string(check::severityWord(finding.severity, lang)) +
-                              ": " + finding.message.in(lang) + " [" + finding.rule + "]");
+        const std::string where =
+            finding.line > 0 ? language.wording(kLine, kFallback) + " " + std::to_string(finding.line)
+                             : language.wording(kFile, kFallback);
+        window.rows.push_back(where + ": " + std::string(check::severityWord(finding.severity, lang)) + ": " +
+                              finding.message.in(lang) + " [" + finding.rule + "]");
         window.lines.push_back(finding.line - 1);
         window.kinds.push_back(finding.severity == check::Severity::Error ? MenuCheckWindow::Kind::Error
                                                                           : MenuCheckWindow::Kind::Warning);
@@ -144,8 +142,10 @@ void frmWendax::chooseFinding(int row) {
     if (!frmWXCheck || row < 0 || row >= static_cast<int>(frmWXCheck->lines.size())) return;
     const int line = frmWXCheck->lines[static_cast<std::size_t>(row)];
     if (!cboMenu.validIndex(line)) return;
-    if (cboMenu.listIndex() == line) cboMenu_Click();
-    else cboMenu.setListIndex(line);
+    if (cboMenu.listIndex() == line)
+        cboMenu_Click();
+    else
+        cboMenu.setListIndex(line);
 }
 
 }  // namespace vostrel::app

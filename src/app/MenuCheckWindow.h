@@ -13,7 +13,7 @@ struct MenuCheckWindow {
 
     std::string caption;
     std::vector<std::string> rows;
-    std::vector<int> lines;  // 0-based document index per row; -1 for the whole file
+    std::vector<int> lines;   // 0-based document index per row; -1 for the whole file
     std::vector<Kind> kinds;  // per row
     int shownCount = 0;
     // What the rows were made from: the check's recomputation and the interface language.

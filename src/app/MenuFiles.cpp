@@ -18,8 +18,8 @@ constexpr controls::Wording kSaveTitle{"Datei speichern unter", "File save as", 
 constexpr controls::Wording kSaveFilter{"Dateien (*.mnu)|*.mnu|Alle Dateien (*.*)|*.*",
                                         "Files (*.mnu)|*.mnu|All Files (*.*)|*.*",
                                         "Fichiers (*.mnu)|*.mnu|Tout Fichiers (*.*)|*.*"};
-constexpr controls::Wording kOverwrite{"Datei existiert bereits. Überschreiben?", "File exists again, overwriting?",
-                                       "Le fichier existe, remplacer?"};
+constexpr controls::Wording kOverwrite{"Datei existiert bereits. Überschreiben?",
+                                       "File exists again, overwriting?", "Le fichier existe, remplacer?"};
 constexpr controls::Wording kWriteFailed{"Fehler beim Schreiben der Datei.", "A mistake by writing the file.",
                                          "Un erreur à écrire le fichier."};
 constexpr controls::Wording kOpenTitle{"Öffnen Menü", "Open Menu", "Ouvrir Menu"};
@@ -28,17 +28,18 @@ constexpr controls::Wording kOpenFilter{"Dateien (*.mnu)|*.mnu|Alle Dateien (*.*
                                         "Fichiers (*.mnu)|*.mnu|Tout fichiers (*.*)|*.*"};
 constexpr controls::Wording kOpenFailed{"Fehler beim Öffnen der Datei.", "An error by opening the file.?",
                                         "Un erreur on ouvrier le fichier."};
-constexpr controls::Wording kUnencodable{"Zeile %1 enthält ein Zeichen, das die Datei nicht speichern kann.",
-                                         "Line %1 holds a character that the file cannot store.",
-                                         "La ligne %1 contient un caractère que le fichier ne peut pas stocker."};
+constexpr controls::Wording kUnencodable{
+    "Zeile %1 enthält ein Zeichen, das die Datei nicht speichern kann.",
+    "Line %1 holds a character that the file cannot store.",
+    "La ligne %1 contient un caractère que le fichier ne peut pas stocker."};
 
-constexpr controls::Wording kSaveChanges{
-    "Das Menü wurde geändert. Sollen die Änderungen gespeichert werden?",
-    "The menu has been changed. Do you want to save the changes?",
-    "Le menu a été modifié. Voulez-vous enregistrer les modifications?"};
-constexpr controls::Wording kNotAFile{"Das ist keine gewöhnliche Datei (ein Ordner, eine FIFO oder ein Gerät).",
-                                      "This is not a regular file (a folder, a FIFO or a device).",
-                                      "Ce n'est pas un fichier ordinaire (un dossier, une FIFO ou un périphérique)."};
+constexpr controls::Wording kSaveChanges{"Das Menü wurde geändert. Sollen die Änderungen gespeichert werden?",
+                                         "The menu has been changed. Do you want to save the changes?",
+                                         "Le menu a été modifié. Voulez-vous enregistrer les modifications?"};
+constexpr controls::Wording kNotAFile{
+    "Das ist keine gewöhnliche Datei (ein Ordner, eine FIFO oder ein Gerät).",
+    "This is not a regular file (a folder, a FIFO or a device).",
+    "Ce n'est pas un fichier ordinaire (un dossier, une FIFO ou un périphérique)."};
 constexpr controls::Wording kTooLarge{"Die Datei ist größer als 1 GiB oder passt nicht in den Speicher.",
                                       "The file is larger than 1 GiB or does not fit into memory.",
                                       "Le fichier dépasse 1 Gio ou ne tient pas en mémoire."};
@@ -51,7 +52,6 @@ int pageNumberAsOpened(const controls::ListBox& document, int i) {
     const int strict = document.key(i);
     return strict != 0 ? strict : menu::pageNumberIgnoringBlanks(document.entry(i));
 }
-
 
 }  // namespace
 
@@ -75,8 +75,8 @@ void frmWendax::mnuDSichern_Click() {
 
 bool frmWendax::AskToSaveChanges() {
     if (!MenuChanged || cboMenu.empty()) return true;
-    switch (host_.messageBox({MessageIcon::Question, MessageButtons::SaveDiscardCancel, {},
-                              language.wording(kSaveChanges)})) {
+    switch (host_.messageBox(
+        {MessageIcon::Question, MessageButtons::SaveDiscardCancel, {}, language.wording(kSaveChanges)})) {
         case Answer::Save: return FileSaveAs() == SaveResult::Saved;
         case Answer::Discard: return true;
         default: return false;
@@ -92,14 +92,16 @@ std::optional<std::string> frmWendax::encodedDocument(const std::string& title) 
     if (bytes) return bytes;
     const int line = files::firstUnencodableLine(cboMenu.entries());
     std::string text = language.wording(kUnencodable, MessageText);
-    if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(line + 1));
+    if (const auto at = text.find("%1"); at != std::string::npos)
+        text.replace(at, 2, std::to_string(line + 1));
     host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, title, text});
     return std::nullopt;
 }
 
 // Writes the document's bytes to `path`; a failure is shown and keeps
 // everything as it was.
-bool frmWendax::writeDocument(const std::filesystem::path& path, const std::string& bytes, const std::string& title) {
+bool frmWendax::writeDocument(const std::filesystem::path& path, const std::string& bytes,
+                              const std::string& title) {
     std::string error;
     if (!files::replaceFileAtomically(path, bytes, error)) {
         MessageText = language.wording(kWriteFailed, MessageText);
@@ -121,18 +123,20 @@ frmWendax::SaveResult frmWendax::FileSaveAs() {
     const std::optional<std::string> bytes = encodedDocument(language.wording(kSaveTitle));
     if (!bytes) return SaveResult::Failed;
     MessageText = language.wording(kOverwrite, MessageText);
-    FileDialogRequest request{FileDialogKind::Save, language.wording(kSaveTitle), language.wording(kSaveFilter), {},
-                              MenuFolder};
+    FileDialogRequest request{
+        FileDialogKind::Save, language.wording(kSaveTitle), language.wording(kSaveFilter), {}, MenuFolder};
     const std::string separator(1, static_cast<char>(std::filesystem::path::preferred_separator));
-    request.fileName = files::joinNames(
-        MenuFolder, MenuRelativeName.empty() ? files::pathFromUtf8(separator + "Wendax.mnu") : MenuRelativeName);
+    request.fileName =
+        files::joinNames(MenuFolder, MenuRelativeName.empty() ? files::pathFromUtf8(separator + "Wendax.mnu")
+                                                              : MenuRelativeName);
     const auto chosen = host_.fileDialog(request);
     // One dialog serves opening and saving: its name field keeps what this one left there.
     lastDialogFileName_ = chosen ? *chosen : request.fileName;
     if (!chosen) return SaveResult::Cancelled;
     std::error_code ignored;
     if (std::filesystem::exists(*chosen, ignored) &&
-        host_.messageBox({MessageIcon::Question, MessageButtons::YesNo, request.title, MessageText}) != Answer::Yes)
+        host_.messageBox({MessageIcon::Question, MessageButtons::YesNo, request.title, MessageText}) !=
+            Answer::Yes)
         return SaveResult::Cancelled;
     rememberMenuFolder();
     CurrentFilePath = *chosen;
@@ -180,8 +184,8 @@ void frmWendax::showOpenedLines() {
 
 bool frmWendax::FileOpen() {
     MessageText = language.wording(kOpenFailed, MessageText);
-    const FileDialogRequest request{FileDialogKind::Open, language.wording(kOpenTitle), language.wording(kOpenFilter),
-                                    lastDialogFileName_, MenuFolder};
+    const FileDialogRequest request{FileDialogKind::Open, language.wording(kOpenTitle),
+                                    language.wording(kOpenFilter), lastDialogFileName_, MenuFolder};
     const auto chosen = host_.fileDialog(request);
     if (!chosen) return false;
     lastDialogFileName_ = *chosen;
@@ -190,12 +194,13 @@ bool frmWendax::FileOpen() {
     files::ReadFailure failure;
     auto lines = files::readMenuFile(*chosen, &failure);
     if (!lines) {
-        host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, request.title, MessageText,
-                          readFailureText(failure)});
+        host_.messageBox(
+            {MessageIcon::Warning, MessageButtons::Ok, request.title, MessageText, readFailureText(failure)});
         return false;
     }
     CurrentFilePath = *chosen;
-    const auto n = static_cast<long>(files::nameLength(CurrentFilePath)) - static_cast<long>(files::nameLength(ProgramFolder));
+    const auto n = static_cast<long>(files::nameLength(CurrentFilePath)) -
+                   static_cast<long>(files::nameLength(ProgramFolder));
     if (n >= 0) MenuRelativeName = files::nameTail(CurrentFilePath, static_cast<std::size_t>(n));
     rememberMenuFolder();
     SelectedLine = -1;  // a line number of the old document names nothing here

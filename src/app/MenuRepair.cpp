@@ -9,15 +9,14 @@ namespace vostrel::app {
 namespace {
 
 constexpr controls::Wording kTitle{"Menü reparieren", "Repair menu", "Réparer le menu"};
-constexpr controls::Wording kNothing{
-    "Nichts zu reparieren: kein Befund hat eine eindeutige Reparatur.",
-    "Nothing to repair: no finding has one mechanical answer.",
-    "Rien à réparer : aucune constatation n'a de réparation évidente."};
-constexpr controls::Wording kIntro{"Das Menü wird so geändert:", "The menu changes like this:",
-                                   "Le menu sera modifié ainsi :"};
+constexpr controls::Wording kNothing{"Nichts zu reparieren: kein Befund hat eine eindeutige Reparatur.",
+                                     "Nothing to repair: no finding has one mechanical answer.",
+                                     "Rien à réparer : aucune constatation n'a de réparation évidente."};
+constexpr controls::Wording kIntro{
+    "Das Menü wird so geändert:", "The menu changes like this:", "Le menu sera modifié ainsi :"};
 constexpr controls::Wording kLine{"Zeile %1:", "Line %1:", "Ligne %1 :"};
-constexpr controls::Wording kNewBefore{"Neu vor Zeile %1:", "New before line %1:",
-                                       "Nouveau avant la ligne %1 :"};
+constexpr controls::Wording kNewBefore{
+    "Neu vor Zeile %1:", "New before line %1:", "Nouveau avant la ligne %1 :"};
 constexpr controls::Wording kNewAtEnd{"Neu am Ende:", "New at the end:", "Nouveau à la fin :"};
 constexpr controls::Wording kEmpty{"(leer)", "(empty)", "(vide)"};
 constexpr controls::Wording kMore{"… und %1 weitere Stellen", "… and %1 more places",
@@ -53,7 +52,7 @@ std::string placeName(const check::LineChange& change, int documentLines,
 }
 
 std::string changesText(const std::vector<std::string>& before, const check::Repaired& repaired,
-                    const controls::LanguageFlags& language) {
+                        const controls::LanguageFlags& language) {
     std::string text = pick(language, kIntro) + "\r\n";
     const auto& changes = repaired.changes;
     for (std::size_t c = 0; c < std::min(changes.size(), kPlacesShown); ++c) {
@@ -96,7 +95,9 @@ void frmWendax::applyRepair(const check::Repaired& repaired) {
         // From the last place to the first, so that each place's line numbers still hold.
         for (auto c = repaired.changes.rbegin(); c != repaired.changes.rend(); ++c) {
             const int common = std::min(c->oldCount, c->newCount);
-            const auto line = [&](int i) { return repaired.lines[static_cast<std::size_t>(c->newFirst + i)]; };
+            const auto line = [&](int i) {
+                return repaired.lines[static_cast<std::size_t>(c->newFirst + i)];
+            };
             for (int i = 0; i < common; ++i) cboMenu.replace(c->oldFirst + i, line(i));
             for (int i = common; i < c->oldCount; ++i) cboMenu.remove(c->oldFirst + common);
             for (int i = common; i < c->newCount; ++i) cboMenu.insert(c->oldFirst + i, line(i));

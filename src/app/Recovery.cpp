@@ -52,8 +52,10 @@ void frmWendax::applyRecoveryUpdate(const std::filesystem::path& file, const Rec
     std::string failure;
     // A failure is not reported: the next change tries again, and the user's
     // own save is what counts.
-    if (update.kind == RecoveryUpdate::Kind::Write) files::replaceFileAtomically(file, update.bytes, failure);
-    else if (update.kind == RecoveryUpdate::Kind::Remove) std::filesystem::remove(file, ignored);
+    if (update.kind == RecoveryUpdate::Kind::Write)
+        files::replaceFileAtomically(file, update.bytes, failure);
+    else if (update.kind == RecoveryUpdate::Kind::Remove)
+        std::filesystem::remove(file, ignored);
 }
 
 bool frmWendax::offerRecovery() {

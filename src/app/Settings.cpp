@@ -24,8 +24,8 @@ void frmWendax::WriteSettings() {
     language.pick(text, "Die Einstellungen konnten nicht gespeichert werden:\r\n",
                   "The settings could not be saved:\r\n",
                   "Les préférences n'ont pas pu être enregistrées:\r\n");
-    host_.messageBox({MessageIcon::Warning, MessageButtons::Ok, kApplicationTitle,
-                      text + files::pathToText(file), error});
+    host_.messageBox(
+        {MessageIcon::Warning, MessageButtons::Ok, kApplicationTitle, text + files::pathToText(file), error});
 }
 
 }  // namespace vostrel::app

@@ -50,7 +50,8 @@ void frmWendax::Form_Load() {
     mnuEStandard.setVisible(false);
     mnuHistorie.setVisible(false);
 
-    if (!ProgramFolder.empty()) cboWXIni.assignAll(files::readSettingsLines(ProgramFolder / files::kSettingsFileName));
+    if (!ProgramFolder.empty())
+        cboWXIni.assignAll(files::readSettingsLines(ProgramFolder / files::kSettingsFileName));
     if (cboWXIni.count() < files::kSettingsMinimumLines) cboWXIni.assignAll(files::standardSettings());
     applySettingsLines();
     settingsRead_ = true;

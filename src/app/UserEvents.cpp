@@ -31,4 +31,34 @@ void frmWendax::userScrolls(controls::ScrollBar& bar, int value) {
     bar.setValue(bar.clamp(value));
 }
 
+void frmWendax::userFocusesLineBar() {
+    if (VScroll2.enabled() && VScroll2.visible()) VScroll2_GotFocus();
+}
+
+void frmWendax::userClicksControlButton(int index) {
+    if (!controlButtonExists(index)) return;
+    const auto& button = cmdWXButton(index);
+    if (button.enabled() && button.visible()) cmdWXButton_Click(static_cast<std::int16_t>(index));
+}
+
+// A command button can be clicked on any page of the field, without paging there first; a
+// button the program disabled takes no click.
+void frmWendax::userClicksCommandPicture(int index) {
+    if (index < 0 || index >= catalogue::ButtonField::kButtonCount) return;
+    if (field.imgWXMenu[static_cast<std::size_t>(index)].enabled()) imgWXMenu_Click(index);
+}
+
+void frmWendax::userClicksCommandCaption(int index) {
+    if (index < 0 || index >= catalogue::ButtonField::kButtonCount) return;
+    if (field.lblWXMenu[static_cast<std::size_t>(index)].enabled()) lblWXMenu_Click(index);
+}
+
+void frmWendax::userClosesWindow(SecondaryWindow window) {
+    switch (window) {
+        case SecondaryWindow::Text: frmWXText.reset(); break;
+        case SecondaryWindow::Info: frmWXInfo.reset(); break;
+        case SecondaryWindow::Check: frmWXCheck.reset(); break;
+    }
+}
+
 }  // namespace vostrel::app

@@ -1,5 +1,6 @@
 #include "app/frmWendax.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vostrel::app {
@@ -33,7 +34,8 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
     form.setGeometry({0, 0, kFormWidth, kFormHeight});
     form.setBackColour(controls::kDarkGreen);
 
-    for (int i : kControlButtonIndexes) controlButtons_[static_cast<std::size_t>(i)].setIdentity("cmdWXButton", i);
+    for (int i : kControlButtonIndexes)
+        controlButtons_[static_cast<std::size_t>(i)].setIdentity("cmdWXButton", i);
     cmdWXButton(0).setCaption("Nächste Seite");
     cmdWXButton(0).setTooltip("Nächste Seite");
     cmdWXButton(4).setCaption("Ende Menü");
@@ -81,23 +83,28 @@ frmWendax::frmWendax(Host& host, std::filesystem::path programFolder)
     mnuLeer2.setSeparator(true);
     mnuLeer3.setSeparator(true);
     menuBar_ = {
-        {&mnuDatei, {&mnuDLaden, &mnuDSichern, &mnuDSpeichern, &mnuLeer2, &mnuDMenuLoesch, &mnuLeer1, &mnuDEnde}},
+        {&mnuDatei,
+         {&mnuDLaden, &mnuDSichern, &mnuDSpeichern, &mnuLeer2, &mnuDMenuLoesch, &mnuLeer1, &mnuDEnde}},
         {&mnuBearbeiten,
          {&mnuBRueckgaengig, &mnuBWiederherstellen, &mnuLeer3, &mnuBZeileLoesch, &mnuBZeileAendern}},
-        {&mnuButtons, {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck,
-                         &mnuEReparieren}},
+        {&mnuButtons,
+         {&mnuBHochformat, &mnuEButtonSperren, &mnuEPageAuto, &mnuEStandard, &mnuECheck, &mnuEReparieren}},
         {&mnuAnleitung, {}},
         {&mnuFrage, {&mnuInfo, &mnuHistorie}},
     };
 
-    preview.setSources({&cboMenu, &cboSprachen, &field.imgWXMenu, &language, &NextPageNumber});
+    preview.setSources({cboMenu, cboSprachen, field.imgWXMenu, language, NextPageNumber});
     wireChangeHandlers();
     updateUndoItems();
 }
 
-std::vector<controls::MenuItem*> frmWendax::menuItems() const {
-    std::vector<controls::MenuItem*> items;
-    for (const auto& entry : menuBar_) {
+namespace {
+
+// `Item` is the menu item, const or not, as the caller may change it or not.
+template <class Item>
+std::vector<Item*> namedItems(const std::vector<MenuBarEntry>& menuBar) {
+    std::vector<Item*> items;
+    for (const auto& entry : menuBar) {
         items.push_back(entry.menu);
         for (auto* item : entry.items)
             if (!item->separator()) items.push_back(item);
@@ -105,23 +112,32 @@ std::vector<controls::MenuItem*> frmWendax::menuItems() const {
     return items;
 }
 
-controls::MenuItem* frmWendax::findMenuItem(std::string_view name) {
-    for (auto* item : menuItems())
-        if (item->name() == name) return item;
-    return nullptr;
+template <class Item>
+Item* itemNamed(const std::vector<Item*>& items, std::string_view name) {
+    const auto it =
+        std::find_if(items.begin(), items.end(), [name](Item* item) { return item->name() == name; });
+    return it == items.end() ? nullptr : *it;
 }
 
+}  // namespace
+
+std::vector<controls::MenuItem*> frmWendax::menuItems() { return namedItems<controls::MenuItem>(menuBar_); }
+
+std::vector<const controls::MenuItem*> frmWendax::menuItems() const {
+    return namedItems<const controls::MenuItem>(menuBar_);
+}
+
+controls::MenuItem* frmWendax::findMenuItem(std::string_view name) { return itemNamed(menuItems(), name); }
+
 const controls::MenuItem* frmWendax::findMenuItem(std::string_view name) const {
-    for (const auto* item : menuItems())
-        if (item->name() == name) return item;
-    return nullptr;
+    return itemNamed(menuItems(), name);
 }
 
 void frmWendax::setObserver(controls::ControlObserver* observer) {
     form.setObserver(observer);
     for (int i : kControlButtonIndexes) cmdWXButton(i).setObserver(observer);
-    for (controls::Control* c : std::initializer_list<controls::Control*>{
-             &Frame2, &Frame4, &Frame5, &cboMenu, &cboWXIni, &cboSprachen, &VScroll2})
+    for (controls::Control* c : std::initializer_list<controls::Control*>{&Frame2, &Frame4, &Frame5, &cboMenu,
+                                                                          &cboWXIni, &cboSprachen, &VScroll2})
         c->setObserver(observer);
     for (const auto& entry : menuBar_) {
         entry.menu->setObserver(observer);

@@ -73,15 +73,18 @@ public:
     controls::MenuItem mnuBearbeiten{"mnuBearbeiten", "&Bearbeiten"};
     controls::MenuItem mnuBRueckgaengig{"mnuBRueckgaengig", "&Rückgängig", "Ctrl+Z"};
     // Several shortcuts are separated by "; ".
-    controls::MenuItem mnuBWiederherstellen{"mnuBWiederherstellen", "&Wiederherstellen", "Ctrl+Y; Ctrl+Shift+Z"};
+    controls::MenuItem mnuBWiederherstellen{"mnuBWiederherstellen", "&Wiederherstellen",
+                                            "Ctrl+Y; Ctrl+Shift+Z"};
     controls::MenuItem mnuLeer3{"mnuLeer3", "-"};
     controls::MenuItem mnuBZeileLoesch{"mnuBZeileLoesch", "Zeile &Löschen", "Shift+Del"};
     controls::MenuItem mnuBZeileAendern{"mnuBZeileAendern", "Zeile &Ändern", "Ctrl+H"};
     controls::MenuItem mnuButtons{"mnuButtons", "&Extras"};
     controls::MenuItem mnuBHochformat{"mnuBHochformat", "&Hochformat", "F5", controls::MenuItem::kCheckable};
-    controls::MenuItem mnuEButtonSperren{"mnuEButtonSperren", "&Button Sperren", "F6", controls::MenuItem::kCheckable};
+    controls::MenuItem mnuEButtonSperren{"mnuEButtonSperren", "&Button Sperren", "F6",
+                                         controls::MenuItem::kCheckable};
     controls::MenuItem mnuEPageAuto{"mnuEPageAuto", "&Auto-Ablauf", "F9", controls::MenuItem::kCheckable};
-    controls::MenuItem mnuEStandard{"mnuEStandard", "&Standard Herstellen", {}, controls::MenuItem::kCheckable};
+    controls::MenuItem mnuEStandard{
+        "mnuEStandard", "&Standard Herstellen", {}, controls::MenuItem::kCheckable};
     controls::MenuItem mnuECheck{"mnuECheck", "Menü &Prüfen", "F12"};
     controls::MenuItem mnuEReparieren{"mnuEReparieren", "Menü &Reparieren"};
     controls::MenuItem mnuAnleitung{"mnuAnleitung", "&Anleitung"};
@@ -89,9 +92,10 @@ public:
     controls::MenuItem mnuInfo{"mnuInfo", "&Info", "F8"};
     controls::MenuItem mnuHistorie{"mnuHistorie", "&Historie Entwicklung", "F1"};
 
-    const std::vector<MenuBarEntry>& menuBar() const { return menuBar_; }
+    const std::vector<MenuBarEntry>& menuBar() { return menuBar_; }
     // Every named menu and item (separators excluded), in menu-bar order.
-    std::vector<controls::MenuItem*> menuItems() const;
+    std::vector<controls::MenuItem*> menuItems();
+    std::vector<const controls::MenuItem*> menuItems() const;
     controls::MenuItem* findMenuItem(std::string_view name);
     const controls::MenuItem* findMenuItem(std::string_view name) const;
 
@@ -131,7 +135,7 @@ public:
     PassingNote passingNote;
 
     // ---- Window events ----------------------------------------------------
-    void Form_Load();    // start-up
+    void Form_Load();  // start-up
     // Shut-down; runs once. False when the user chose to stay (the window stays open).
     bool Form_Unload();
     // A termination signal or the end of the session: no question is asked. The
@@ -153,11 +157,18 @@ public:
     bool chooseMenuItem(std::string_view name);
     void mnuDEnde_Click();
 
-    // ---- What a user does to the menu document and the scroll bars ----------
-    // Each does nothing when the control is disabled or hidden, as in the window.
+    // ---- What a user does to the controls ------------------------------------
+    // The front ends come in here; each does nothing when the control is
+    // disabled or hidden, as in the window.
     void userSelectsLine(int index);          // a click on entry `index` of cboMenu
     void userTypes(const std::string& text);  // typing until the edit field reads `text`
     void userScrolls(controls::ScrollBar& bar, int value);
+    void userFocusesLineBar();                 // VScroll2 takes the focus
+    void userClicksControlButton(int index);   // cmdWXButton
+    void userClicksCommandPicture(int index);  // imgWXMenu, on any page of the field
+    void userClicksCommandCaption(int index);  // lblWXMenu, on any page of the field
+    enum class SecondaryWindow { Text, Info, Check };
+    void userClosesWindow(SecondaryWindow window);  // its close button, Escape or the title bar
     void VScroll2_GotFocus();
 
     // Handlers of the menu document list and the line-moving scroll bar.
@@ -169,9 +180,9 @@ public:
     // ---- Building a menu --------------------------------------------------
     static constexpr int kNextPageButton = 36;  // the command `page`
     static constexpr int kMenuEndButton = 37;   // the command `page1`
-    void StartMainBlock();      // control button 3
-    void StartSettingsBlock();  // control button 10
-    void ShowMenu();            // control button 9
+    void StartMainBlock();                      // control button 3
+    void StartSettingsBlock();                  // control button 10
+    void ShowMenu();                            // control button 9
 
     // ---- Interface language ----------------------------------------------
     void SwitchLanguage(std::int16_t index);  // control buttons 1, 5 and 7
@@ -343,7 +354,7 @@ private:
     mutable std::optional<check::LiveResult> checkResult_;
     mutable CheckKey checkKey_;
     mutable std::uint64_t checkVersion_ = 0;  // counts recomputations, for the findings window
-    bool blockBeingBuilt_ = false;    // a block was started and has not been ended
+    bool blockBeingBuilt_ = false;            // a block was started and has not been ended
     // The document is the opened file while its revision is this one; its bytes, once read.
     std::optional<std::uint64_t> openedRevision_;
     mutable std::optional<std::optional<std::string>> openedBytes_;
@@ -352,7 +363,7 @@ private:
     History history_{cboMenu};
     int stepDepth_ = 0;
     StepKind stepKind_ = StepKind::Edit;
-    std::filesystem::path sameFilePath_;  // opened or saved in this run, for mnuDSichern
+    std::filesystem::path sameFilePath_;            // opened or saved in this run, for mnuDSichern
     std::optional<std::size_t> recoveryWrittenAt_;  // edit count written, when the file is ours
     bool settingsRead_ = false;
     std::array<controls::Button, 11> controlButtons_;

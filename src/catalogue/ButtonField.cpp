@@ -23,7 +23,6 @@ constexpr std::array<controls::Wording, kButtonPageCount> kPageTails = {{
     {"\r\nButtons DOD6", "\r\nButtons DOD6", "\r\nBoutons DOD6"},
 }};
 
-
 }  // namespace
 
 ButtonField::ButtonField() {

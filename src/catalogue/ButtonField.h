@@ -35,8 +35,7 @@ public:
     // Every command button takes the command of its row as tooltip.
     void applyCommandTooltips(const controls::ListBox& commandTable);
     // Captions of all command buttons in the current language.
-    void LabelCommandButtons(const controls::ListBox& commandTable,
-                             const controls::LanguageFlags& language);
+    void LabelCommandButtons(const controls::ListBox& commandTable, const controls::LanguageFlags& language);
     // Change handler of VScroll1: shows the chosen page.
     void ShowButtonPage(const controls::LanguageFlags& language);
     // Caption of Label3 for the page shown, in the current language.
@@ -55,7 +54,8 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
     };
-    std::unordered_map<std::string, int, CommandHash, std::equal_to<>> buttonByCommand_;  // upper-cased command -> button
+    std::unordered_map<std::string, int, CommandHash, std::equal_to<>>
+        buttonByCommand_;  // upper-cased command -> button
     std::size_t longestCommand_ = 0;
 };
 

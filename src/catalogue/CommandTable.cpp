@@ -37,9 +37,7 @@ std::vector<std::string> buildCommandRows() {
     return rows;
 }
 
-std::string rowCommand(std::string_view row) {
-    return trimBlanks(text::charMid(row, 1, kColumnWidth));
-}
+std::string rowCommand(std::string_view row) { return trimBlanks(text::charMid(row, 1, kColumnWidth)); }
 
 bool rowLabel(std::string_view row, const controls::LanguageFlags& language, std::string& label) {
     if (language.german) {

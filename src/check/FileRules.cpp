@@ -13,8 +13,8 @@ std::string fill(std::string_view text, std::initializer_list<std::string> args)
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto close = text.find('}', i);
-        if (text[i] == '{' && close != std::string_view::npos && close - i == 2 &&
-            text[i + 1] >= '1' && text[i + 1] <= '9') {
+        if (text[i] == '{' && close != std::string_view::npos && close - i == 2 && text[i + 1] >= '1' &&
+            text[i + 1] <= '9') {
             const auto index = static_cast<std::size_t>(text[i + 1] - '1');
             if (index < args.size()) {
                 result += *(args.begin() + index);
@@ -59,16 +59,13 @@ void checkBytes(std::string_view bytes, Collector& out) {
             ++line;
         } else if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) {
             // Several stray CRs in one line are one fault to fix.
-            if (lastLoneCrLine != line)
-                out.add(line, Severity::Error, kLoneCr,
-                        loneCrMessage());
+            if (lastLoneCrLine != line) out.add(line, Severity::Error, kLoneCr, loneCrMessage());
             lastLoneCrLine = line;
         }
     }
     if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r')
         out.add(line, Severity::Warning, kMissingLineEnd,
-                say("Der letzten Zeile fehlt das Zeilenende CR LF.",
-                    "The last line has no CR LF line end.",
+                say("Der letzten Zeile fehlt das Zeilenende CR LF.", "The last line has no CR LF line end.",
                     "La dernière ligne n'a pas de fin de ligne CR LF."));
 }
 
@@ -111,8 +108,7 @@ void checkCharacters(const std::vector<LineView>& lines, bool haveBytes, Collect
         }
         if (isBlank(line.text.front()))
             out.add(line.number, Severity::Error, kLeadingBlank,
-                    say("Die Zeile beginnt mit einem Leerzeichen.",
-                        "The line starts with a blank.",
+                    say("Die Zeile beginnt mit einem Leerzeichen.", "The line starts with a blank.",
                         "La ligne commence par un espace."));
         if (isBlank(line.text.back()))
             out.add(line.number, Severity::Error, kTrailingBlank,
@@ -128,11 +124,9 @@ void checkCharacters(const std::vector<LineView>& lines, bool haveBytes, Collect
         if (line.text.find('"') != std::string_view::npos)
             out.add(line.number, Severity::Error, kDoubleQuote,
                     say("Die Zeile enthält ein Anführungszeichen (\").",
-                        "The line holds a double quote (\").",
-                        "La ligne contient un guillemet droit (\")."));
+                        "The line holds a double quote (\").", "La ligne contient un guillemet droit (\")."));
         if (!haveBytes && line.text.find('\r') != std::string_view::npos)
-            out.add(line.number, Severity::Error, kLoneCr,
-                    loneCrMessage());
+            out.add(line.number, Severity::Error, kLoneCr, loneCrMessage());
         if (line.text.find(menu::kPlaceholder) != std::string_view::npos)
             out.add(line.number, Severity::Error, kUnresolvedPlaceholder,
                     say("Die Zeile enthält noch den Platzhalter \"§\"; der Block wurde nicht mit "

@@ -67,8 +67,10 @@ ParsedLine parseLine(std::string_view trimmed) {
         return parsed;
     }
     std::string_view body = trimmed;
-    if (body.back() == '|') body.remove_suffix(1);
-    else parsed.closingBar = false;
+    if (body.back() == '|')
+        body.remove_suffix(1);
+    else
+        parsed.closingBar = false;
 
     const auto fields = splitFields(body);
     const std::string keyword = menu::upperCase(fields[0]);
@@ -80,9 +82,12 @@ ParsedLine parseLine(std::string_view trimmed) {
         if (fields.size() != 3) return parsed;
         const std::string block = menu::upperCase(fields[1]);
         if (menu::upperCase(fields[2]) != "BTM_GPS_POSITION") return parsed;
-        if (block == "BLOCK_MAIN") parsed.kind = LineKind::MainBlockHead;
-        else if (block == "BLOCK_PREF") parsed.kind = LineKind::SettingsBlockHead;
-        else return parsed;
+        if (block == "BLOCK_MAIN")
+            parsed.kind = LineKind::MainBlockHead;
+        else if (block == "BLOCK_PREF")
+            parsed.kind = LineKind::SettingsBlockHead;
+        else
+            return parsed;
         parsed.namesUpper = isUpper(fields[1]) && isUpper(fields[2]);
         return parsed;
     }

@@ -28,13 +28,13 @@ enum class KeywordFamily { None, Block, Page, Item };
 struct ParsedLine {
     LineKind kind = LineKind::Unknown;
     KeywordFamily family = KeywordFamily::None;
-    bool closingBar = true;      // the line ends with "|"
-    bool keywordUpper = true;    // field 1 is written in upper case
-    bool namesUpper = true;      // block name, fixed third field and task are upper case
-    int pageNumber = 0;          // n of a page head or next-page item (saturates at 1000000)
-    int pageInBlock = 0;         // k of a page head
-    std::string pageCount;       // m of a page head as written: digits or the placeholder
-    std::string command;         // task of a command item, upper-cased
+    bool closingBar = true;    // the line ends with "|"
+    bool keywordUpper = true;  // field 1 is written in upper case
+    bool namesUpper = true;    // block name, fixed third field and task are upper case
+    int pageNumber = 0;        // n of a page head or next-page item (saturates at 1000000)
+    int pageInBlock = 0;       // k of a page head
+    std::string pageCount;     // m of a page head as written: digits or the placeholder
+    std::string command;       // task of a command item, upper-cased
 };
 
 // Parses one line with its leading and trailing blanks already removed.

@@ -22,30 +22,33 @@ const std::set<std::string>& knownCommands() {
 Message unknownKindMessage(KeywordFamily family) {
     switch (family) {
         case KeywordFamily::Block:
-            return say("Fehlerhafter Blockkopf; erwartet wird MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION| "
-                       "oder MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|.",
-                       "Malformed block head; expected MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION| or "
-                       "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|.",
-                       "En-tête de bloc incorrect ; attendu MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION| "
-                       "ou MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|.");
+            return say(
+                "Fehlerhafter Blockkopf; erwartet wird MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION| "
+                "oder MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|.",
+                "Malformed block head; expected MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION| or "
+                "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|.",
+                "En-tête de bloc incorrect ; attendu MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION| "
+                "ou MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|.");
         case KeywordFamily::Page:
-            return say("Fehlerhafter Seitenkopf; erwartet wird MENUPAGE|TASK_PAGEn|Titel k/m| mit "
-                       "Zahlen ohne führende Nullen.",
-                       "Malformed page head; expected MENUPAGE|TASK_PAGEn|title k/m| with numbers "
-                       "without leading zeros.",
-                       "En-tête de page incorrect ; attendu MENUPAGE|TASK_PAGEn|titre k/m| avec des "
-                       "nombres sans zéros en tête.");
+            return say(
+                "Fehlerhafter Seitenkopf; erwartet wird MENUPAGE|TASK_PAGEn|Titel k/m| mit "
+                "Zahlen ohne führende Nullen.",
+                "Malformed page head; expected MENUPAGE|TASK_PAGEn|title k/m| with numbers "
+                "without leading zeros.",
+                "En-tête de page incorrect ; attendu MENUPAGE|TASK_PAGEn|titre k/m| avec des "
+                "nombres sans zéros en tête.");
         case KeywordFamily::Item:
             return say("Fehlerhafter Eintrag; erwartet wird MENUITEM|TASK_BEFEHL|.",
                        "Malformed item; expected MENUITEM|TASK_COMMAND|.",
                        "Élément incorrect ; attendu MENUITEM|TASK_COMMANDE|.");
         case KeywordFamily::None: break;
     }
-    return say("Die Zeile ist keine Menüzeile; sie muss mit MENUBLOCK, MENUPAGE oder MENUITEM "
-               "beginnen.",
-               "The line is no menu line; it must start with MENUBLOCK, MENUPAGE or MENUITEM.",
-               "La ligne n'est pas une ligne de menu ; elle doit commencer par MENUBLOCK, MENUPAGE "
-               "ou MENUITEM.");
+    return say(
+        "Die Zeile ist keine Menüzeile; sie muss mit MENUBLOCK, MENUPAGE oder MENUITEM "
+        "beginnen.",
+        "The line is no menu line; it must start with MENUBLOCK, MENUPAGE or MENUITEM.",
+        "La ligne n'est pas une ligne de menu ; elle doit commencer par MENUBLOCK, MENUPAGE "
+        "ou MENUITEM.");
 }
 
 }  // namespace
@@ -70,8 +73,7 @@ void checkLineSyntax(const std::vector<LineView>& lines, Collector& out) {
                         "Les noms de bloc et de tâche s'écrivent en majuscules."));
         if (!parsed.closingBar)
             out.add(line.number, Severity::Error, kMissingClosingBar,
-                    say("Der Zeile fehlt das abschließende \"|\".",
-                        "The line lacks its closing \"|\".",
+                    say("Der Zeile fehlt das abschließende \"|\".", "The line lacks its closing \"|\".",
                         "Il manque le « | » final de la ligne."));
         if (parsed.kind == LineKind::CommandItem && !knownCommands().contains(parsed.command))
             out.add(line.number, Severity::Warning, kUnknownCommand,

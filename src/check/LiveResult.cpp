@@ -45,8 +45,8 @@ std::optional<Severity> LiveResult::worstOn(int index) const {
     return Severity::Warning;
 }
 
-LiveResult liveResult(const std::vector<std::string>& lines,
-                      const std::optional<std::string>& fileBytes, int openBlockHead) {
+LiveResult liveResult(const std::vector<std::string>& lines, const std::optional<std::string>& fileBytes,
+                      int openBlockHead) {
     LiveResult result;
     if (lines.empty()) return result;
     for (auto& finding : checkMenu(lines, fileBytes)) {

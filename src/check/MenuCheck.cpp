@@ -29,14 +29,39 @@ std::string_view trimBlanks(std::string_view text) {
 
 const std::vector<std::string_view>& ruleNames() {
     using namespace rules;
-    static const std::vector<std::string_view> names = {
-        kByteOrderMark, kLoneLf, kLoneCr, kMissingLineEnd, kUtf8AsWindows1252, kEmptyLine, kLeadingBlank,
-        kTrailingBlank, kComma, kDoubleQuote, kUnresolvedPlaceholder, kUnknownLineKind,
-        kKeywordCase, kNameCase, kMissingClosingBar, kUnknownCommand, kEmptyMenu,
-        kFirstLineNotMainBlock, kBlockHeadWithoutPage, kDuplicateBlock, kSettingsBeforeMain,
-        kPageNumberSequence, kPageNumberAbove99, kPageInBlock, kBlockPageCount, kTooManyCommands,
-        kEmptyPage, kItemAfterClosing, kPageNotClosed, kNextPageTarget, kBlockNotEnded,
-        kPreferencesWithoutSettings, kSettingsUnreachable};
+    static const std::vector<std::string_view> names = {kByteOrderMark,
+                                                        kLoneLf,
+                                                        kLoneCr,
+                                                        kMissingLineEnd,
+                                                        kUtf8AsWindows1252,
+                                                        kEmptyLine,
+                                                        kLeadingBlank,
+                                                        kTrailingBlank,
+                                                        kComma,
+                                                        kDoubleQuote,
+                                                        kUnresolvedPlaceholder,
+                                                        kUnknownLineKind,
+                                                        kKeywordCase,
+                                                        kNameCase,
+                                                        kMissingClosingBar,
+                                                        kUnknownCommand,
+                                                        kEmptyMenu,
+                                                        kFirstLineNotMainBlock,
+                                                        kBlockHeadWithoutPage,
+                                                        kDuplicateBlock,
+                                                        kSettingsBeforeMain,
+                                                        kPageNumberSequence,
+                                                        kPageNumberAbove99,
+                                                        kPageInBlock,
+                                                        kBlockPageCount,
+                                                        kTooManyCommands,
+                                                        kEmptyPage,
+                                                        kItemAfterClosing,
+                                                        kPageNotClosed,
+                                                        kNextPageTarget,
+                                                        kBlockNotEnded,
+                                                        kPreferencesWithoutSettings,
+                                                        kSettingsUnreachable};
     return names;
 }
 

@@ -20,8 +20,7 @@ namespace {
 using rules::TrackedLine;
 using Lines = std::vector<TrackedLine>;
 
-constexpr std::array<std::string_view, 2> kByteOrderMarks = {"\xC3\xAF\xC2\xBB\xC2\xBF",
-                                                             "\xEF\xBB\xBF"};
+constexpr std::array<std::string_view, 2> kByteOrderMarks = {"\xC3\xAF\xC2\xBB\xC2\xBF", "\xEF\xBB\xBF"};
 
 // The file's start up to its first text: marks, blanks and empty lines. Hand edits and tools
 // that add a mark to every piece they join leave marks on lines of their own, and dropping the
@@ -215,8 +214,7 @@ bool sameText(const Lines& a, const Lines& b) {
 
 }  // namespace
 
-Repaired repairMenu(const std::vector<std::string>& lines,
-                    const std::optional<std::string>& fileBytes) {
+Repaired repairMenu(const std::vector<std::string>& lines, const std::optional<std::string>& fileBytes) {
     Lines out;
     out.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) out.push_back({lines[i], static_cast<int>(i)});

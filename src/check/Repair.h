@@ -45,5 +45,4 @@ struct Repaired {
 // 99 that renumbering brings under 100.
 [[nodiscard]] bool ruleHasRepair(std::string_view rule) noexcept;
 
-
 }  // namespace vostrel::check

@@ -83,8 +83,10 @@ void closePages(std::vector<TrackedLine>& lines) {
             const std::size_t end = page.items.empty() ? page.head : page.items.back();
             if (!page.items.empty() && parsed[end].kind == wanted) continue;
             changed = true;
-            if (!page.items.empty() && isClosing(parsed[end].kind)) lines[end].text = closing;
-            else insertAfter[end] = closing;
+            if (!page.items.empty() && isClosing(parsed[end].kind))
+                lines[end].text = closing;
+            else
+                insertAfter[end] = closing;
         }
     }
     if (!changed) return;
@@ -103,8 +105,8 @@ std::string pageHeadLine(const std::string& line, int number, int inBlock, int c
     std::string_view field = std::string_view(line).substr(second + 1);
     field.remove_suffix(1);  // the closing bar, which the earlier pass made sure of
     const auto title = field.substr(0, field.rfind(' '));
-    return std::string(menu::kPageHeadPrefix) + std::to_string(number) + "|" + std::string(title) +
-           " " + std::to_string(inBlock) + "/" + std::to_string(count) + "|";
+    return std::string(menu::kPageHeadPrefix) + std::to_string(number) + "|" + std::string(title) + " " +
+           std::to_string(inBlock) + "/" + std::to_string(count) + "|";
 }
 
 void renumber(std::vector<TrackedLine>& lines) {

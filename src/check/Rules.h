@@ -48,9 +48,9 @@ inline constexpr std::string_view kSettingsUnreachable = "settings-unreachable";
 
 // One document line as the rules see it.
 struct LineView {
-    int number = 0;             // 1-based
-    std::string_view text;      // as stored, without a byte-order mark
-    std::string_view trimmed;   // without leading and trailing blanks
+    int number = 0;            // 1-based
+    std::string_view text;     // as stored, without a byte-order mark
+    std::string_view trimmed;  // without leading and trailing blanks
     ParsedLine parsed;
 };
 
@@ -66,8 +66,8 @@ private:
 };
 
 // A message from three templates in which "{1}", "{2}" … stand for the arguments.
-[[nodiscard]] Message say(std::string_view german, std::string_view english,
-                          std::string_view french, std::initializer_list<std::string> args = {});
+[[nodiscard]] Message say(std::string_view german, std::string_view english, std::string_view french,
+                          std::initializer_list<std::string> args = {});
 
 // Line ends, read from the raw bytes of a file (the byte-order mark is judged from line 1).
 void checkBytes(std::string_view bytes, Collector& out);

@@ -127,8 +127,8 @@ private:
             if (!settingsHead_) settingsHead_ = &head;
         }
         blocks_.push_back(Block{&head, {}});
-        if (!next || (next->parsed.kind != LineKind::PageHead &&
-                      !isUnreadableHead(*next, KeywordFamily::Page)))
+        if (!next ||
+            (next->parsed.kind != LineKind::PageHead && !isUnreadableHead(*next, KeywordFamily::Page)))
             out_.add(head.number, Severity::Error, kBlockHeadWithoutPage,
                      say("Auf den Blockkopf folgt kein Seitenkopf (MENUPAGE).",
                          "The block head is not followed by a page head (MENUPAGE).",
@@ -200,11 +200,10 @@ private:
         for (const auto* item : page.items) {
             if (item->parsed.kind != LineKind::CommandItem) continue;
             if (++commands == kMaxCommandsPerPage + 1)
-                out_.add(item->number, Severity::Error, kTooManyCommands,
-                         say("Seite {1} hat mehr als fünf Befehle.",
-                             "Page {1} holds more than five commands.",
-                             "La page {1} contient plus de cinq commandes.",
-                             {number(page.number)}));
+                out_.add(
+                    item->number, Severity::Error, kTooManyCommands,
+                    say("Seite {1} hat mehr als fünf Befehle.", "Page {1} holds more than five commands.",
+                        "La page {1} contient plus de cinq commandes.", {number(page.number)}));
         }
         for (std::size_t i = 0; i + 1 < page.items.size(); ++i) {
             if (!isClosingItem(*page.items[i])) continue;
@@ -312,8 +311,6 @@ private:
 
 }  // namespace
 
-void checkStructure(const std::vector<LineView>& lines, Collector& out) {
-    StructureWalk(out).run(lines);
-}
+void checkStructure(const std::vector<LineView>& lines, Collector& out) { StructureWalk(out).run(lines); }
 
 }  // namespace vostrel::check::rules

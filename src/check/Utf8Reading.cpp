@@ -20,15 +20,24 @@ std::size_t utf8CharLength(std::string_view bytes, std::size_t i) {
     if (lead < 0x80) return 1;
     std::size_t length = 0;
     unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-    else if (lead == 0xE0) length = 3, low = 0xA0;
-    else if (lead >= 0xE1 && lead <= 0xEC) length = 3;
-    else if (lead == 0xED) length = 3, high = 0x9F;
-    else if (lead >= 0xEE && lead <= 0xEF) length = 3;
-    else if (lead == 0xF0) length = 4, low = 0x90;
-    else if (lead >= 0xF1 && lead <= 0xF3) length = 4;
-    else if (lead == 0xF4) length = 4, high = 0x8F;
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead == 0xE0)
+        length = 3, low = 0xA0;
+    else if (lead >= 0xE1 && lead <= 0xEC)
+        length = 3;
+    else if (lead == 0xED)
+        length = 3, high = 0x9F;
+    else if (lead >= 0xEE && lead <= 0xEF)
+        length = 3;
+    else if (lead == 0xF0)
+        length = 4, low = 0x90;
+    else if (lead >= 0xF1 && lead <= 0xF3)
+        length = 4;
+    else if (lead == 0xF4)
+        length = 4, high = 0x8F;
+    else
+        return 0;
     if (i + length > bytes.size()) return 0;
     if (at(i + 1) < low || at(i + 1) > high) return 0;
     for (std::size_t k = 2; k < length; ++k)

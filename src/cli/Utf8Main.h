@@ -22,10 +22,8 @@ int runWithUtf8Arguments(int argc, wchar_t** argv, ToolRun run);
 }  // namespace vostrel::cli
 
 #ifdef _WIN32
-#define VOSTREL_UTF8_MAIN(run)                                          \
-    int wmain(int argc, wchar_t** argv) {                               \
-        return ::vostrel::cli::runWithUtf8Arguments(argc, argv, (run)); \
-    }
+#define VOSTREL_UTF8_MAIN(run) \
+    int wmain(int argc, wchar_t** argv) { return ::vostrel::cli::runWithUtf8Arguments(argc, argv, (run)); }
 #else
 #define VOSTREL_UTF8_MAIN(run) \
     int main(int argc, char** argv) { return (run)(argc, argv); }

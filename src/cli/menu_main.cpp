@@ -46,8 +46,8 @@ int runMenuTool(int argc, char** argv) {
     std::string showFile;
     show->add_option("FILE", showFile, "the menu file")->required();
     int pageNumber = 0;
-    auto* pageOption = show->add_option("--page", pageNumber, "only this page (0: the first)")
-                           ->check(CLI::Range(0, 99));
+    auto* pageOption =
+        show->add_option("--page", pageNumber, "only this page (0: the first)")->check(CLI::Range(0, 99));
     addLanguage(show);
 
     auto* fix = app.add_subcommand("fix", "repair every fault that has one mechanical answer");

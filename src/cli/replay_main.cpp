@@ -27,8 +27,7 @@ fs::path makeTemporaryFolder() {
     std::random_device seed;
     std::mt19937_64 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const auto candidate =
-            fs::temp_directory_path() / ("vostrel-replay-" + std::to_string(random()));
+        const auto candidate = fs::temp_directory_path() / ("vostrel-replay-" + std::to_string(random()));
         if (fs::create_directory(candidate)) return candidate;
     }
     throw std::runtime_error("cannot create a temporary program folder");
@@ -85,8 +84,7 @@ int runReplay(int argc, char** argv) {
     app.add_option("--program-folder", programFolder,
                    "where Zumzum.ini lives and relative paths point (default: a fresh "
                    "temporary folder, removed afterwards)");
-    app.set_version_flag("--version",
-                         std::string("vostrel-replay ") + vostrel::cli::replayVersion());
+    app.set_version_flag("--version", std::string("vostrel-replay ") + vostrel::cli::replayVersion());
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -36,8 +36,7 @@ struct Geometry {
 // handlers that work on it.
 class Control {
 public:
-    explicit Control(std::string name = {}, int index = -1)
-        : name_(std::move(name)), index_(index) {}
+    explicit Control(std::string name = {}, int index = -1) : name_(std::move(name)), index_(index) {}
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;

@@ -34,7 +34,8 @@ void ListBox::remove(int index) {
     keys_.erase(keys_.begin() + index);
     shiftKeyed(index + 1, -1);
     // What a change took away is copied only when both the journal and the sink keep it.
-    if (journaling_) journal_.push_back({JournalStep::Kind::Removed, index, sink_ ? removed : std::move(removed), {}});
+    if (journaling_)
+        journal_.push_back({JournalStep::Kind::Removed, index, sink_ ? removed : std::move(removed), {}});
     if (sink_) sink_->removed(index, std::move(removed));
     const bool moved = listIndex_ >= index;
     if (listIndex_ == index) {
@@ -55,7 +56,8 @@ void ListBox::replace(int index, std::string text) {
     keys_[static_cast<std::size_t>(index)] = key;
     setKeyed(index, key != 0);
     std::string previous = std::exchange(slot, std::move(text));
-    if (journaling_) journal_.push_back({JournalStep::Kind::Replaced, index, sink_ ? previous : std::move(previous), {}});
+    if (journaling_)
+        journal_.push_back({JournalStep::Kind::Replaced, index, sink_ ? previous : std::move(previous), {}});
     if (sink_) sink_->replaced(index, std::move(previous));
     if (auto* o = observer()) o->listChanged(*this, index);
 }
@@ -63,7 +65,8 @@ void ListBox::replace(int index, std::string text) {
 void ListBox::clear() {
     ++revision_;
     std::vector<std::string> previous = std::exchange(entries_, {});
-    if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
+    if (journaling_)
+        journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
     if (sink_ && !previous.empty()) sink_->replacedAll(std::move(previous));
     keys_.clear();
     keyed_.clear();
@@ -76,7 +79,8 @@ void ListBox::clear() {
 void ListBox::assignAll(std::vector<std::string> entries) {
     ++revision_;
     std::vector<std::string> previous = std::exchange(entries_, std::move(entries));
-    if (journaling_) journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
+    if (journaling_)
+        journal_.push_back({JournalStep::Kind::Reset, 0, {}, sink_ ? previous : std::move(previous)});
     if (sink_) sink_->replacedAll(std::move(previous));
     rebuildKeys();
     listIndex_ = -1;

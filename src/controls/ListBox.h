@@ -88,7 +88,7 @@ private:
     struct JournalStep {
         enum class Kind { Inserted, Removed, Replaced, Reset } kind;
         int index = 0;
-        std::string text;                 // the removed or replaced entry
+        std::string text;                  // the removed or replaced entry
         std::vector<std::string> entries;  // every entry before a reset
     };
 

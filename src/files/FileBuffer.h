@@ -17,9 +17,9 @@ inline constexpr std::uint64_t kMaximumFileSize = std::uint64_t{1} << 30;  // 1 
 // Why a file could not be read.
 struct ReadFailure {
     enum class Kind {
-        System,      // the operating system refused; `reason` holds its words
-        NotAFile,    // a folder, FIFO, device or socket: never read, so never waited on
-        TooLarge,    // above kMaximumFileSize, or more than memory can hold
+        System,    // the operating system refused; `reason` holds its words
+        NotAFile,  // a folder, FIFO, device or socket: never read, so never waited on
+        TooLarge,  // above kMaximumFileSize, or more than memory can hold
     };
     Kind kind = Kind::System;
     std::string reason;

@@ -74,8 +74,8 @@ bool writeAll(int fd, std::string_view bytes) {
 // The temporary file, unnamed where the system offers it; `named` says whether it has a name.
 int openTemporary(const std::filesystem::path& folder, mode_t mode, std::filesystem::path& named) {
 #ifdef O_TMPFILE
-    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-    if (fd >= 0) return fd;
+    const int unnamed = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (unnamed >= 0) return unnamed;
     if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOENT) return -1;
 #endif
     for (int attempt = 0; attempt < 100; ++attempt) {

@@ -17,15 +17,14 @@ namespace {
 std::string systemMessage(DWORD code) {
     wchar_t* wide = nullptr;
     const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&wide), 0, nullptr);
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        code, 0, reinterpret_cast<wchar_t*>(&wide), 0, nullptr);
     std::string text;
     if (length > 0) {
-        const int size = WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), nullptr, 0,
-                                             nullptr, nullptr);
+        const int size =
+            WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
         text.resize(static_cast<std::size_t>(size));
-        WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), text.data(), size, nullptr,
-                            nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), text.data(), size, nullptr, nullptr);
     }
     LocalFree(wide);
     // The system ends its messages with a line break, which a message box shows as a blank line.
@@ -46,13 +45,14 @@ ReadableFile::~ReadableFile() {
 
 std::optional<ReadFailure> ReadableFile::open(const std::filesystem::path& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) return ReadFailure{ReadFailure::Kind::System, lastSystemError()};
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return ReadFailure{ReadFailure::Kind::System, lastSystemError()};
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) return ReadFailure{ReadFailure::Kind::NotAFile, {}};
     // Other programs may go on reading, writing, renaming and deleting the file meanwhile, as
     // they may on Linux; a save of ours never waits for a reader.
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return ReadFailure{ReadFailure::Kind::System, lastSystemError()};
     handle_ = reinterpret_cast<std::intptr_t>(file);
     // A device (CON, COM1, NUL) or pipe opens like a file but is never read.
@@ -100,8 +100,8 @@ bool writeAll(HANDLE file, std::string_view bytes) {
 // Another program holding the old file open (a virus scanner, an indexer, the navigation
 // software's own tools) makes the replace fail for a moment; these are the errors it gives.
 bool isPassing(DWORD code) {
-    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
-           code == ERROR_ACCESS_DENIED || code == ERROR_UNABLE_TO_REMOVE_REPLACED;
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION || code == ERROR_ACCESS_DENIED ||
+           code == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
 // Puts the new file in the old one's place. An existing file is replaced with ReplaceFileW,
@@ -109,10 +109,9 @@ bool isPassing(DWORD code) {
 // `backup` meanwhile, so that no failure half-way loses it.
 bool replaceOnce(const std::filesystem::path& temporary, const std::filesystem::path& target,
                  const std::filesystem::path& backup, bool exists) {
-    if (!exists)
-        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
-    if (ReplaceFileW(target.c_str(), temporary.c_str(), backup.c_str(),
-                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+    if (!exists) return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+    if (ReplaceFileW(target.c_str(), temporary.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr)) {
         DeleteFileW(backup.c_str());
         return true;
     }

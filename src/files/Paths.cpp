@@ -30,7 +30,8 @@ std::string nameBytes(const std::filesystem::path& path) {
     const std::wstring& wide = path.native();
     for (std::size_t i = 0; i < wide.size(); ++i) {
         char32_t c = wide[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF)
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+            wide[i + 1] <= 0xDFFF)
             c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
         else if (c >= 0xD800 && c <= 0xDFFF)
             c = 0xFFFD;
@@ -97,8 +98,10 @@ std::string validUtf8(std::string_view bytes) {
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
         const auto width = text::charWidthAt(bytes, i);
-        if (width == 1 && static_cast<unsigned char>(bytes[i]) >= 0x80U) out += kReplacement;
-        else out.append(bytes.substr(i, width));
+        if (width == 1 && static_cast<unsigned char>(bytes[i]) >= 0x80U)
+            out += kReplacement;
+        else
+            out.append(bytes.substr(i, width));
         i += width;
     }
     return out;

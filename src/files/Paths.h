@@ -30,8 +30,7 @@ namespace vostrel::files {
 
 // The last `characters` characters of the location's name, as a location (U+FFFD and a
 // byte that is not UTF-8 count as one character each).
-[[nodiscard]] std::filesystem::path nameTail(const std::filesystem::path& path,
-                                             std::size_t characters);
+[[nodiscard]] std::filesystem::path nameTail(const std::filesystem::path& path, std::size_t characters);
 // The number of characters of the location's name, counted as nameTail counts them.
 [[nodiscard]] std::size_t nameLength(const std::filesystem::path& path);
 

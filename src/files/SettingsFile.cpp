@@ -26,9 +26,7 @@ constexpr int kUnusedLines = 4;
 
 }  // namespace
 
-std::string_view settingsKeyName(SettingsKey key) {
-    return kSettingsRows[static_cast<int>(key) - 1].name;
-}
+std::string_view settingsKeyName(SettingsKey key) { return kSettingsRows[static_cast<int>(key) - 1].name; }
 
 std::string settingsLine(SettingsKey key, std::string_view value) {
     std::string line(settingsKeyName(key));

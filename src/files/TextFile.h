@@ -12,8 +12,7 @@ namespace vostrel::files {
 
 // The whole file as bytes, or nothing when it cannot be opened or read (then `failure`,
 // when given, says why). Only a regular file up to kMaximumFileSize is read.
-std::optional<std::string> readFileBytes(const std::filesystem::path& path,
-                                         ReadFailure* failure = nullptr);
+std::optional<std::string> readFileBytes(const std::filesystem::path& path, ReadFailure* failure = nullptr);
 
 // Splits text into lines: a line ends at CR LF or at a lone LF, and a last line
 // without a line end still counts. Nothing is trimmed or split further, so a
@@ -27,7 +26,6 @@ std::vector<std::string> splitLines(std::string_view text);
 // allowed) are kept; a file without write permission is refused. On failure
 // the old file is untouched, no temporary file is left, and `error` holds the
 // operating system's reason.
-bool replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                           std::string& error);
+bool replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, std::string& error);
 
 }  // namespace vostrel::files

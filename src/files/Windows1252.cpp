@@ -82,8 +82,7 @@ std::size_t encodeInto(std::string_view utf8, char* dst, std::size_t& failedAt) 
         }
         char32_t cp = 0;
         const std::size_t width = text::decodeUtf8At(utf8, i, cp);
-        const std::optional<unsigned char> byte =
-            width == 0 ? std::nullopt : codePointToWindows1252(cp);
+        const std::optional<unsigned char> byte = width == 0 ? std::nullopt : codePointToWindows1252(cp);
         if (!byte) {
             failedAt = i;
             return written;

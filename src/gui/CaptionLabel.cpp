@@ -17,7 +17,9 @@ struct Layout {
     bool tooWide = false;  // a word, or a line as drawn, is wider than the strip
 };
 
-QStringList wordsOf(const QString& paragraph) { return paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts); }
+QStringList wordsOf(const QString& paragraph) {
+    return paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
 
 // The words of a paragraph with their widths, measured once: a line's width
 // is then a sum, where measuring every candidate line anew would shape the
@@ -40,7 +42,9 @@ public:
         for (qsizetype i = from; i < to; ++i) sum += widths_[i];
         return to > from ? sum + blank_ * static_cast<qreal>(to - from - 1) : 0;
     }
-    QString line(qsizetype from, qsizetype to) const { return words_.mid(from, to - from).join(QLatin1Char(' ')); }
+    QString line(qsizetype from, qsizetype to) const {
+        return words_.mid(from, to - from).join(QLatin1Char(' '));
+    }
 
 private:
     QStringList words_;
@@ -162,7 +166,8 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     const qreal lineHeight = QFontMetricsF(caption.font).lineSpacing();
     qreal top = coveredTop();
     for (const QString& line : caption.lines) {
-        const QRect row(0, static_cast<int>(std::round(top)), width(), static_cast<int>(std::ceil(lineHeight)));
+        const QRect row(0, static_cast<int>(std::round(top)), width(),
+                        static_cast<int>(std::ceil(lineHeight)));
         style()->drawItemText(&painter, row, Qt::AlignHCenter | Qt::AlignTop, palette(), isEnabled(), line,
                               foregroundRole());
         top += lineHeight;

@@ -27,8 +27,8 @@ inline constexpr qreal kSmallestCaptionShare = 7.0 / 7.5;
 // ("Hintergrund- beleuchtung"), never inside a word, as long as some font
 // size from `font` down to the smallest one, in half points and normal or
 // semi-condensed width, lets every word fit; a caption that needs more lines
-// in `font` takes the largest size that does. Only a caption that fits in no size is cut, and its last line ends in
-// an ellipsis. A line break in `text` ("\n") is kept.
+// in `font` takes the largest size that does. Only a caption that fits in no size is cut, and its last line
+// ends in an ellipsis. A line break in `text` ("\n") is kept.
 FittedCaption fitCaption(const QString& text, const QFont& font, const QSize& box, int maxLines = 2);
 
 // A caption label of the button field and the preview. The German captions

@@ -30,7 +30,6 @@ constexpr int kRowsShown = 12;
 }  // namespace
 
 CheckWindow::CheckWindow() : SecondaryWindow(QStringLiteral("frmWXCheck")) {
-
     findings_ = new QListWidget(this);
     findings_->setObjectName(QStringLiteral("lstFindings"));
     findings_->setUniformItemSizes(true);
@@ -71,7 +70,8 @@ void CheckWindow::mirror(const app::MenuCheckWindow& model) {
     findings_->clear();
     for (std::size_t i = 0; i < model.rows.size(); ++i) {
         const auto kind = i < model.kinds.size() ? model.kinds[i] : app::MenuCheckWindow::Kind::Plain;
-        findings_->addItem(new QListWidgetItem(iconOf(kind, iconSize), QString::fromStdString(model.rows[i])));
+        findings_->addItem(
+            new QListWidgetItem(iconOf(kind, iconSize), QString::fromStdString(model.rows[i])));
     }
     findings_->setUpdatesEnabled(true);
     shownRows_ = model.rows;
@@ -99,7 +99,8 @@ void CheckWindow::fitToRows() {
                        style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 1024);
-    resize(std::min(textWidth + chrome, available.width() * 9 / 10), std::min(height, available.height() * 2 / 3));
+    resize(std::min(textWidth + chrome, available.width() * 9 / 10),
+           std::min(height, available.height() * 2 / 3));
     sized_ = true;
 }
 

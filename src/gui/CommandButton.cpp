@@ -17,13 +17,16 @@ namespace {
 // screen reader user should be able to find and press.
 class CommandButtonAccessible : public QAccessibleWidget {
 public:
-    explicit CommandButtonAccessible(CommandButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    explicit CommandButtonAccessible(CommandButton* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
 
     QStringList actionNames() const override { return QAccessibleWidget::actionNames() << pressAction(); }
 
     void doAction(const QString& actionName) override {
-        if (actionName == pressAction()) static_cast<CommandButton*>(widget())->press();
-        else QAccessibleWidget::doAction(actionName);
+        if (actionName == pressAction())
+            static_cast<CommandButton*>(widget())->press();
+        else
+            QAccessibleWidget::doAction(actionName);
     }
 };
 
@@ -104,8 +107,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
                 // A held key would add the command once per repeat.
                 if (!event->isAutoRepeat()) press();
                 return;
-            default:
-                break;
+            default: break;
         }
     }
     if (plain && gridKeys_) {

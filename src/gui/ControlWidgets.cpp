@@ -14,8 +14,8 @@ int twipsToPixels(int twips) {
 }
 
 QRect twipsToRect(const controls::Geometry& geometry) {
-    return {twipsToPixels(geometry.left), twipsToPixels(geometry.top),
-            twipsToPixels(geometry.width), twipsToPixels(geometry.height)};
+    return {twipsToPixels(geometry.left), twipsToPixels(geometry.top), twipsToPixels(geometry.width),
+            twipsToPixels(geometry.height)};
 }
 
 QString widgetName(const controls::Control& control) {
@@ -48,8 +48,8 @@ void applyBackColour(QWidget* widget, const controls::Colour& colour) {
         const QColor back(colour.red, colour.green, colour.blue);
         palette.setColor(QPalette::Window, back);
         // Dark green frames carry black captions badly; white reads on any dark colour.
-        palette.setColor(QPalette::WindowText, back.lightness() < 100 ? QColor(Qt::white)
-                                                                      : QColor(Qt::black));
+        palette.setColor(QPalette::WindowText,
+                         back.lightness() < 100 ? QColor(Qt::white) : QColor(Qt::black));
     }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
@@ -88,8 +88,8 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click) emit clicked();

@@ -29,17 +29,11 @@ void announce(QWidget* view, QAccessible::Event type, const QModelIndex& index) 
 
 }  // namespace
 
-FixedRowListView::FixedRowListView(QWidget* parent) : QListView(parent) {
-    setUniformItemSizes(true);
-}
+FixedRowListView::FixedRowListView(QWidget* parent) : QListView(parent) { setUniformItemSizes(true); }
 
-int FixedRowListView::rows() const {
-    return model() ? model()->rowCount(rootIndex()) : 0;
-}
+int FixedRowListView::rows() const { return model() ? model()->rowCount(rootIndex()) : 0; }
 
-int FixedRowListView::rowWidth() const {
-    return std::max(rowSize_.width(), viewport()->width());
-}
+int FixedRowListView::rowWidth() const { return std::max(rowSize_.width(), viewport()->width()); }
 
 int FixedRowListView::rowAtY(int y) const {
     const int contentY = y + verticalOffset();
@@ -47,18 +41,14 @@ int FixedRowListView::rowAtY(int y) const {
     return contentY >= 0 ? contentY / rowHeight() : (contentY + 1) / rowHeight() - 1;
 }
 
-int FixedRowListView::wholeRowsShown() const {
-    return std::max(1, viewport()->height() / rowHeight());
-}
+int FixedRowListView::wholeRowsShown() const { return std::max(1, viewport()->height() / rowHeight()); }
 
 int FixedRowListView::rowsPerPage() const {
     // A page step leaves the row it starts from just in view, as the base class does.
     return std::max(1, wholeRowsShown() - 1);
 }
 
-bool FixedRowListView::scrollsByRow() const {
-    return verticalScrollMode() == ScrollPerItem;
-}
+bool FixedRowListView::scrollsByRow() const { return verticalScrollMode() == ScrollPerItem; }
 
 void FixedRowListView::measureRow() {
     const int count = rows();
@@ -74,7 +64,8 @@ void FixedRowListView::measureRow() {
 }
 
 QRect FixedRowListView::visualRect(const QModelIndex& index) const {
-    if (!index.isValid() || index.parent() != rootIndex() || index.column() != modelColumn() || index.row() >= rows())
+    if (!index.isValid() || index.parent() != rootIndex() || index.column() != modelColumn() ||
+        index.row() >= rows())
         return {};
     return {-horizontalOffset(), index.row() * rowHeight() - verticalOffset(), rowWidth(), rowHeight()};
 }
@@ -98,10 +89,12 @@ void FixedRowListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
     const int length = byRow ? 1 : rowHeight();
     QScrollBar* bar = verticalScrollBar();
     int value = bar->value();
-    if (hint == PositionAtTop || (hint == EnsureVisible && top < value)) value = top;
+    if (hint == PositionAtTop || (hint == EnsureVisible && top < value))
+        value = top;
     else if (hint == PositionAtBottom || (hint == EnsureVisible && top + length > value + room))
         value = std::min(top, top + length - room);
-    else if (hint == PositionAtCenter) value = top - (byRow ? room / 2 : (room - length) / 2);  // as the base class rounds
+    else if (hint == PositionAtCenter)
+        value = top - (byRow ? room / 2 : (room - length) / 2);  // as the base class rounds
     bar->setValue(value);
 }
 
@@ -162,11 +155,8 @@ bool FixedRowListView::viewportEvent(QEvent* event) {
             hover_ = indexAt(static_cast<QHoverEvent*>(event)->position().toPoint());
             break;
         case QEvent::HoverLeave:
-        case QEvent::Leave:
-            hover_ = QPersistentModelIndex();
-            break;
-        default:
-            break;
+        case QEvent::Leave: hover_ = QPersistentModelIndex(); break;
+        default: break;
     }
     return QListView::viewportEvent(event);
 }
@@ -204,9 +194,7 @@ void FixedRowListView::paintEvent(QPaintEvent* event) {
     }
 }
 
-int FixedRowListView::horizontalOffset() const {
-    return horizontalScrollBar()->value();
-}
+int FixedRowListView::horizontalOffset() const { return horizontalScrollBar()->value(); }
 
 int FixedRowListView::verticalOffset() const {
     return verticalScrollBar()->value() * (scrollsByRow() ? rowHeight() : 1);
@@ -239,7 +227,8 @@ void FixedRowListView::setSelection(const QRect& rect, QItemSelectionModel::Sele
     const int last = std::min(rows() - 1, rowAtY(rect.bottom()));
     QItemSelection chosen;
     if (first <= last)
-        chosen.select(model()->index(first, modelColumn(), rootIndex()), model()->index(last, modelColumn(), rootIndex()));
+        chosen.select(model()->index(first, modelColumn(), rootIndex()),
+                      model()->index(last, modelColumn(), rootIndex()));
     selectionModel()->select(chosen, command);
 }
 
@@ -247,7 +236,8 @@ QRegion FixedRowListView::visualRegionForSelection(const QItemSelection& selecti
     QRegion region;
     const QRect area = viewport()->rect();
     for (const QItemSelectionRange& range : selection) {
-        if (range.parent() != rootIndex() || range.left() > modelColumn() || range.right() < modelColumn()) continue;
+        if (range.parent() != rootIndex() || range.left() > modelColumn() || range.right() < modelColumn())
+            continue;
         const QRect band(-horizontalOffset(), range.top() * rowHeight() - verticalOffset(), rowWidth(),
                          range.height() * rowHeight());
         region += band & area;
@@ -266,8 +256,6 @@ void FixedRowListView::currentChanged(const QModelIndex& current, const QModelIn
     QAbstractItemView::currentChanged(current, previous);
 }
 
-QSize FixedRowListView::viewportSizeHint() const {
-    return {rowSize_.width(), rows() * rowHeight()};
-}
+QSize FixedRowListView::viewportSizeHint() const { return {rowSize_.width(), rows() * rowHeight()}; }
 
 }  // namespace vostrel::gui

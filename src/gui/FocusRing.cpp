@@ -28,8 +28,7 @@ FocusRing::FocusRing(QWidget* window) : QWidget(window) {
     setFocusPolicy(Qt::NoFocus);
     hide();
     window->installEventFilter(this);  // a resized window may move the target without moving it
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { follow(now); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
 }
 
 void FocusRing::follow(QWidget* widget) {
@@ -53,8 +52,7 @@ void FocusRing::place() {
 bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if ((watched == target_ || watched == window()) &&
-        (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
-         type == QEvent::Hide))
+        (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide))
         place();
     return QWidget::eventFilter(watched, event);
 }
@@ -69,8 +67,7 @@ void FocusRing::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(QColor(Qt::white), 1.0));
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4.0, 4.0);
     painter.setPen(QPen(QApplication::palette().color(QPalette::Highlight), kRingWidth));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(inset + 1, inset + 1, -inset - 1, -inset - 1),
-                            3.0, 3.0);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(inset + 1, inset + 1, -inset - 1, -inset - 1), 3.0, 3.0);
 }
 
 }  // namespace vostrel::gui

@@ -28,12 +28,12 @@ public:
     void mirror(const help::InfoWindow& model);
 
 private:
-    QLabel* title_ = nullptr;  // lblInfo(0)
-    QPlainTextEdit* thanks_ = nullptr;  // txtDank
-    QPlainTextEdit* terms_ = nullptr;  // txtInfo
+    QLabel* title_ = nullptr;            // lblInfo(0)
+    QPlainTextEdit* thanks_ = nullptr;   // txtDank
+    QPlainTextEdit* terms_ = nullptr;    // txtInfo
     QPlainTextEdit* address_ = nullptr;  // txtAdresse
-    QPushButton* mail_ = nullptr;  // cmdeMail
-    QPushButton* internet_ = nullptr;  // cmdInternet
+    QPushButton* mail_ = nullptr;        // cmdeMail
+    QPushButton* internet_ = nullptr;    // cmdInternet
 };
 
 }  // namespace vostrel::gui

@@ -20,9 +20,7 @@ constexpr std::size_t kLongestShownCharacters = 1000;
 ListBoxModel::ListBoxModel(const controls::ListBox& list, QObject* parent)
     : QAbstractListModel(parent), list_(list), rows_(list.count()) {}
 
-int ListBoxModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows_;
-}
+int ListBoxModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 QModelIndex ListBoxModel::index(int row, int column, const QModelIndex& parent) const {
     if (row < 0 || row >= rows_ || column != 0 || parent.isValid()) return {};
@@ -48,9 +46,11 @@ void ListBoxModel::marksChanged() {
 
 QString ListBoxModel::shownText(std::string_view entry) {
     // A character takes at least one byte, so a short entry needs no counting.
-    if (entry.size() <= kLongestShownCharacters) return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+    if (entry.size() <= kLongestShownCharacters)
+        return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
     const auto shown = text::charLeftView(entry, kLongestShownCharacters);
-    if (shown.size() == entry.size()) return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+    if (shown.size() == entry.size())
+        return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
     return QString::fromUtf8(shown.data(), static_cast<qsizetype>(shown.size())) + QChar(0x2026);
 }
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QScopedValueRollback>
-#include <QApplication>
 #include <QSessionManager>
 #include <QCloseEvent>
 #include <QApplication>
@@ -105,7 +104,8 @@ bool MainWindow::forward(const std::function<void()>& handler, const controls::C
     if (form_->closed()) {
         // Shut-down removed the recovery file; a write still under way must not bring it back.
         recoveryWriter_->waitForDone();
-        app::frmWendax::applyRecoveryUpdate(form_->recoveryFile(), {app::frmWendax::RecoveryUpdate::Kind::Remove, {}});
+        app::frmWendax::applyRecoveryUpdate(form_->recoveryFile(),
+                                            {app::frmWendax::RecoveryUpdate::Kind::Remove, {}});
         close();
     } else {
         // The recovery file is written once the editor is idle again, never inside a click.
@@ -117,7 +117,8 @@ bool MainWindow::forward(const std::function<void()>& handler, const controls::C
 void MainWindow::writeRecoveryFile() {
     auto update = std::make_shared<app::frmWendax::RecoveryUpdate>(form_->takeRecoveryUpdate());
     if (update->kind == app::frmWendax::RecoveryUpdate::Kind::None) return;
-    recoveryWriter_->start([file = form_->recoveryFile(), update] { app::frmWendax::applyRecoveryUpdate(file, *update); });
+    recoveryWriter_->start(
+        [file = form_->recoveryFile(), update] { app::frmWendax::applyRecoveryUpdate(file, *update); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -149,7 +150,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
         rezoom();
     } else if (watched == lineScroll_ && event->type() == QEvent::FocusIn) {
-        forward([this] { form_->VScroll2_GotFocus(); });
+        forward([this] { form_->userFocusesLineBar(); });
     } else if (menuList_ && watched == menuList_->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {
             listMouseDown_ = true;
@@ -171,15 +172,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             // on the typed text, as in any line edit.
             const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
             for (const QAction* action : shortcutActions_) {
-                if (action->isEnabled() && action->shortcuts().contains(pressed) && !editKeyActions_.contains(action)) {
+                if (action->isEnabled() && action->shortcuts().contains(pressed) &&
+                    !editKeyActions_.contains(action)) {
                     event->ignore();
                     return true;
                 }
             }
         } else if (event->type() == QEvent::KeyPress) {
             editKeyDown_ = true;
-        } else if (event->type() == QEvent::KeyRelease &&
-                   !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        } else if (event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
             // The edit has taken the key on its press; the core learns the
             // text and gets its key-release handling in one call, once per key.
             editKeyDown_ = false;
@@ -296,64 +297,29 @@ void MainWindow::syncChanges() {
     showPassingNote();
 }
 
-// ---- Keyboard focus in the button field -------------------------------------
-
-bool MainWindow::canFocusButton(int button) const {
-    const CommandButton* widget = commandButtons_.at(static_cast<std::size_t>(button));
-    return widget && !widget->isHidden() && widget->isEnabled();
-}
-
-void MainWindow::moveGridFocus(int from, GridStep step) {
-    const int to = gridNeighbour(from, step, [this](int button) { return canFocusButton(button); });
-    if (to != 0 && to != from) commandButtons_[static_cast<std::size_t>(to)]->setFocus(Qt::TabFocusReason);
-}
-
-void MainWindow::movePlaceFocus(const std::array<CommandButton*, preview::kPlaceCount>& places, int columns,
-                                int from, GridStep step) {
-    const auto canFocus = [&places](int place) {
-        const CommandButton* widget = places.at(static_cast<std::size_t>(place));
-        return !widget->isHidden() && widget->isEnabled();
-    };
-    const int to = placeNeighbour(from, columns, preview::kPlaceCount, step, canFocus);
-    if (to != from) places.at(static_cast<std::size_t>(to))->setFocus(Qt::TabFocusReason);
-}
-
-void MainWindow::updateTabStops() {
-    const QWidget* focused = focusWidget();
-    for (const auto& stop : tabStops_) stop->update(focused);
-}
-
-int MainWindow::focusedCommandButton() const {
-    const QWidget* focused = focusWidget();
-    if (!focused) return 0;
-    const auto it = std::find(commandButtons_.begin(), commandButtons_.end(), focused);
-    return it == commandButtons_.end() ? 0 : static_cast<int>(it - commandButtons_.begin());
-}
-
-void MainWindow::keepFocusInField(int focusedBefore) {
-    if (focusedBefore == 0) return;
-    if (commandButtons_[static_cast<std::size_t>(focusedBefore)]->isVisibleTo(this)) return;
-    const int first =
-        firstFocusableButton(form_->field.shownPage(), [this](int button) { return canFocusButton(button); });
-    if (first != 0) commandButtons_[static_cast<std::size_t>(first)]->setFocus(Qt::OtherFocusReason);
-}
-
 void MainWindow::syncSecondaryWindows() {
     // The secondary windows are plain values in the core with no one to report
     // their changes; they are small, so they are compared at every sync.
-    if (form_->frmWXText) followWindow(textWindow_, *form_->frmWXText, textShown_, [this] { openTextWindow(); });
-    else discardWindow(textWindow_);
-    if (form_->frmWXInfo) followWindow(infoWindow_, *form_->frmWXInfo, infoShown_, [this] { openInfoWindow(); });
-    else discardWindow(infoWindow_);
+    if (form_->frmWXText)
+        followWindow(textWindow_, *form_->frmWXText, textShown_, [this] { openTextWindow(); });
+    else
+        discardWindow(textWindow_);
+    if (form_->frmWXInfo)
+        followWindow(infoWindow_, *form_->frmWXInfo, infoShown_, [this] { openInfoWindow(); });
+    else
+        discardWindow(infoWindow_);
     if (form_->frmWXCheck)
         followWindow(checkWindow_, *form_->frmWXCheck, checkShown_, [this] { openCheckWindow(); });
-    else discardWindow(checkWindow_);
+    else
+        discardWindow(checkWindow_);
 }
 
 void MainWindow::openTextWindow() {
     textWindow_ = new TextWindow;
     // Closing the window discards it: the next manual command loads it anew.
-    textWindow_->onUserClose = [this] { return forward([this] { form_->frmWXText.reset(); }); };
+    textWindow_->onUserClose = [this] {
+        return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Text); });
+    };
     textWindow_->onResize = [this](bool minimised) {
         // Laying out the text box is no user event of the main window and
         // must happen even while a handler runs (the first layout comes with
@@ -368,7 +334,9 @@ void MainWindow::openTextWindow() {
 
 void MainWindow::openInfoWindow() {
     infoWindow_ = new InfoWindow;
-    infoWindow_->onUserClose = [this] { return forward([this] { form_->frmWXInfo.reset(); }); };
+    infoWindow_->onUserClose = [this] {
+        return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Info); });
+    };
     infoWindow_->onMail = [this] { forward([this] { form_->cmdeMail_Click(); }); };
     infoWindow_->onInternet = [this] { forward([this] { form_->cmdInternet_Click(); }); };
     infoWindow_->mirror(*form_->frmWXInfo);
@@ -377,8 +345,12 @@ void MainWindow::openInfoWindow() {
 
 void MainWindow::openCheckWindow() {
     checkWindow_ = new CheckWindow;
-    checkWindow_->onUserClose = [this] { return forward([this] { form_->frmWXCheck.reset(); }); };
-    checkWindow_->onChoose = [this](int row) { forward([this, row] { form_->chooseFinding(row); }, &form_->cboMenu); };
+    checkWindow_->onUserClose = [this] {
+        return forward([this] { form_->userClosesWindow(app::frmWendax::SecondaryWindow::Check); });
+    };
+    checkWindow_->onChoose = [this](int row) {
+        forward([this, row] { form_->chooseFinding(row); }, &form_->cboMenu);
+    };
     checkWindow_->mirror(*form_->frmWXCheck);
     checkWindow_->show();
 }

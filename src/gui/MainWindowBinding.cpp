@@ -15,12 +15,11 @@
 
 namespace vostrel::gui {
 
-QWidget* MainWindow::bind(controls::Control& control, QWidget* widget,
-                          std::function<void()> mirrorOwn, bool paintsBackColour) {
+QWidget* MainWindow::bind(controls::Control& control, QWidget* widget, std::function<void()> mirrorOwn,
+                          bool paintsBackColour) {
     widget->setObjectName(widgetName(control));
     zoom_.trackFont(widget);
-    mirrors_[&control] = [this, &control, widget, mirrorOwn = std::move(mirrorOwn),
-                          paintsBackColour] {
+    mirrors_[&control] = [this, &control, widget, mirrorOwn = std::move(mirrorOwn), paintsBackColour] {
         const QSignalBlocker block(widget);
         widget->setToolTip(displayText(control.tooltip()));
         // Said after the name: for a command picture, its command.
@@ -40,13 +39,11 @@ void MainWindow::bindScrollBar(controls::ScrollBar& bar, QScrollBar* widget) {
     useSystemColours(widget);
     bind(bar, widget, [widget, &bar] { applyScrollBar(widget, bar); });
     connect(widget, &QScrollBar::valueChanged, this, [this, &bar](int value) {
-        forward([this, &bar, value] { form_->userScrolls(bar, scrollValueFromWidget(bar, value)); },
-                &bar);
+        forward([this, &bar, value] { form_->userScrolls(bar, scrollValueFromWidget(bar, value)); }, &bar);
     });
 }
 
-void MainWindow::bindList(controls::ListBox& list, QListView* view, QWidget* frame,
-                          QLineEdit* edit) {
+void MainWindow::bindList(controls::ListBox& list, QListView* view, QWidget* frame, QLineEdit* edit) {
     auto* model = new ListBoxModel(list, view);
     lists_[&list] = model;
     view->setModel(model);

@@ -49,22 +49,22 @@ void MainWindow::buildCheckView() {
 
     const int size = menuList_->fontMetrics().height() - 4;
     menuList_->setIconSize(QSize(size, size));
-    modelOf(form_->cboMenu)->setMarks({
-        [this, size](int row) {
-            const check::LiveResult* result = form_->lastCheckResult();
-            const auto worst = result ? result->worstOn(row) : std::nullopt;
-            const CheckMark mark = !worst                                ? CheckMark::None
-                                   : *worst == check::Severity::Error ? CheckMark::Error
-                                                                      : CheckMark::Warning;
-            return checkMarkIcon(mark, size);
-        },
-        [this](int row) { return QString::fromStdString(form_->lineFindingsText(row)); },
-    });
+    modelOf(form_->cboMenu)
+        ->setMarks({
+            [this, size](int row) {
+                const check::LiveResult* result = form_->lastCheckResult();
+                const auto worst = result ? result->worstOn(row) : std::nullopt;
+                const CheckMark mark = !worst                             ? CheckMark::None
+                                       : *worst == check::Severity::Error ? CheckMark::Error
+                                                                          : CheckMark::Warning;
+                return checkMarkIcon(mark, size);
+            },
+            [this](int row) { return QString::fromStdString(form_->lineFindingsText(row)); },
+        });
 }
 
 bool MainWindow::checkViewCurrent() const {
-    return form_->checkIsCurrent() && shownCheckVersion_ == form_->checkVersion() &&
-           !idleCheck_->isActive();
+    return form_->checkIsCurrent() && shownCheckVersion_ == form_->checkVersion() && !idleCheck_->isActive();
 }
 
 void MainWindow::updateCheckView() {

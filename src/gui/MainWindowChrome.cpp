@@ -25,9 +25,9 @@ constexpr int kBottomMarginPx = 6;
 
 void MainWindow::applyFormGeometry() {
     const controls::Geometry& g = form_->form.geometry();
-    const QSize design(twipsToPixels(g.width) - 2 * kWindowBorderPx,
-                       twipsToPixels(g.height) - kTitleBarPx - kDesignMenuBarPx -
-                           2 * kWindowBorderPx + kBottomMarginPx);
+    const QSize design(
+        twipsToPixels(g.width) - 2 * kWindowBorderPx,
+        twipsToPixels(g.height) - kTitleBarPx - kDesignMenuBarPx - 2 * kWindowBorderPx + kBottomMarginPx);
     if (design == designClient_) return;
     designClient_ = design;
     // The client is never smaller than the design; the window's own layout
@@ -46,8 +46,8 @@ void MainWindow::rezoom() {
     const QSize available = client_->size();
     zoom_.setFactor(Zoom::fitting(available, designClient_));
     const QSize used = zoom_.size(designClient_);
-    canvas_->setGeometry((available.width() - used.width()) / 2,
-                         (available.height() - used.height()) / 2, used.width(), used.height());
+    canvas_->setGeometry((available.width() - used.width()) / 2, (available.height() - used.height()) / 2,
+                         used.width(), used.height());
 }
 
 void MainWindow::showPassingNote() {

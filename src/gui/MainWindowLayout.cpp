@@ -53,7 +53,8 @@ QString spokenName(const controls::Label& caption, const controls::Image& image)
 
 // A caption too long for its strip is cut with an ellipsis on screen; a
 // screen reader still hears all of it.
-void mirrorCaption(CaptionLabel* label, const controls::Label& caption, const std::function<void()>& nameButton) {
+void mirrorCaption(CaptionLabel* label, const controls::Label& caption,
+                   const std::function<void()>& nameButton) {
     const QString text = displayText(caption.caption());
     label->setText(text);
     label->setAccessibleDescription(spokenCaption(text));
@@ -111,20 +112,26 @@ void MainWindow::buildButtonField(QWidget* client) {
         controls::Label& caption = field.lblWXMenu[i];
         // The picture is what takes the focus; it is named by its caption, or
         // by its command while the captions are empty (no language chosen).
-        const auto name = [picture, &caption, &image] { picture->setAccessibleName(spokenName(caption, image)); };
+        const auto name = [picture, &caption, &image] {
+            picture->setAccessibleName(spokenName(caption, image));
+        };
         bind(image, picture, name);
-        connect(picture, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->imgWXMenu_Click(i); }); });
-        connect(picture, &CommandButton::gridStep, this, [this, i](GridStep step) { moveGridFocus(i, step); });
-        connect(picture, &CommandButton::pageStep, this, [this](int pages) {
+        connect(picture, &ClickableLabel::clicked, this,
+                [this, i] { forward([this, i] { form_->userClicksCommandPicture(i); }); });
+        connect(picture, &CommandButton::gridStep, this,
+                [this, i](GridStep step) { moveGridFocus(i, step); });
+        connect(picture, &CommandButton::pageStep, this, [this](int step) {
             controls::ScrollBar& bar = form_->field.VScroll1;
-            forward([this, &bar, pages] { form_->userScrolls(bar, bar.value() + pages); }, &bar);
+            forward([this, &bar, step] { form_->userScrolls(bar, bar.value() + step); }, &bar);
         });
 
         auto* label = new CaptionLabel(holder);
         label->setTextFormat(Qt::PlainText);
         label->setFont(captionFont);
-        bind(caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
-        connect(label, &ClickableLabel::clicked, this, [this, i] { forward([this, i] { form_->lblWXMenu_Click(i); }); });
+        bind(
+            caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
+        connect(label, &ClickableLabel::clicked, this,
+                [this, i] { forward([this, i] { form_->userClicksCommandCaption(i); }); });
         label->setCoveredBy(picture);
         picture->raise();
     }
@@ -142,7 +149,8 @@ void MainWindow::buildButtonField(QWidget* client) {
 
     std::vector<QWidget*> members(commandButtons_.begin() + 1, commandButtons_.end());
     tabStops_.push_back(std::make_unique<RovingTabStop>(std::move(members), [this]() -> QWidget* {
-        const int first = firstFocusableButton(form_->field.shownPage(), [this](int b) { return canFocusButton(b); });
+        const int first =
+            firstFocusableButton(form_->field.shownPage(), [this](int b) { return canFocusButton(b); });
         return first == 0 ? nullptr : commandButtons_[static_cast<std::size_t>(first)];
     }));
 
@@ -152,7 +160,8 @@ void MainWindow::buildButtonField(QWidget* client) {
 void MainWindow::buildControlArea(QWidget* client) {
     auto frameBox = [this](controls::Frame& frame, QWidget* parent) {
         auto* box = new QGroupBox(parent);
-        bind(frame, box, [box, &frame] { box->setTitle(displayText(frame.caption())); }, true);
+        bind(
+            frame, box, [box, &frame] { box->setTitle(displayText(frame.caption())); }, true);
         return box;
     };
     auto controlButton = [this](int index, QAbstractButton* button) {
@@ -163,9 +172,8 @@ void MainWindow::buildControlArea(QWidget* client) {
             const QString name = spokenCaption(button->text());
             button->setAccessibleName(name.isEmpty() ? displayText(model.tooltip()) : name);
         });
-        connect(button, &QAbstractButton::clicked, this, [this, index] {
-            forward([this, index] { form_->cmdWXButton_Click(static_cast<std::int16_t>(index)); });
-        });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, index] { forward([this, index] { form_->userClicksControlButton(index); }); });
     };
     auto pictureButton = [&](int index, QWidget* parent, const QPixmap& picture) {
         auto* button = new QToolButton(parent);
@@ -201,7 +209,9 @@ void MainWindow::buildControlArea(QWidget* client) {
     bold.setBold(true);
     pageCaption->setFont(bold);
     controls::Label& label3 = form_->field.Label3;
-    bind(label3, pageCaption, [pageCaption, &label3] { pageCaption->setText(displayText(label3.caption())); }, true);
+    bind(
+        label3, pageCaption, [pageCaption, &label3] { pageCaption->setText(displayText(label3.caption())); },
+        true);
 
     controlButton(9, new QPushButton(client));
 
@@ -265,13 +275,16 @@ void MainWindow::buildPreview(QWidget* client) {
                      std::array<controls::Image, preview::kPlaceCount>& pictures,
                      std::array<controls::Label, preview::kPlaceCount>& captions, bool portrait) {
         auto* box = new QGroupBox(client);
-        bind(model, box, [box, &model] { box->setTitle(displayText(model.caption())); }, true);
+        bind(
+            model, box, [box, &model] { box->setTitle(displayText(model.caption())); }, true);
         QLabel* titleLabel = captionLabel(box, Qt::AlignCenter, true);
-        bind(title, titleLabel, [titleLabel, &title] { titleLabel->setText(displayText(title.caption())); }, true);
+        bind(
+            title, titleLabel, [titleLabel, &title] { titleLabel->setText(displayText(title.caption())); },
+            true);
         auto* holder = bind(holderModel, new QWidget(box), {}, true);
         // The places fill rows of as many columns as start at the top.
-        const int columns = static_cast<int>(std::count_if(pictures.begin(), pictures.end(),
-                                                            [](const auto& image) { return image.geometry().top == 0; }));
+        const int columns = static_cast<int>(std::count_if(
+            pictures.begin(), pictures.end(), [](const auto& image) { return image.geometry().top == 0; }));
         auto places = std::make_shared<std::array<CommandButton*, preview::kPlaceCount>>();
         for (int p = 0; p < preview::kPlaceCount; ++p) {
             controls::Image& image = pictures[p];
@@ -279,10 +292,11 @@ void MainWindow::buildPreview(QWidget* client) {
             auto* picture = new CommandButton(holder);
             (*places)[static_cast<std::size_t>(p)] = picture;
             picture->setGridKeys(true);
-            connect(picture, &CommandButton::gridStep, this, [this, places, columns, p](GridStep step) {
-                movePlaceFocus(*places, columns, p, step);
-            });
-            const auto name = [picture, &caption, &image] { picture->setAccessibleName(spokenName(caption, image)); };
+            connect(picture, &CommandButton::gridStep, this,
+                    [this, places, columns, p](GridStep step) { movePlaceFocus(*places, columns, p, step); });
+            const auto name = [picture, &caption, &image] {
+                picture->setAccessibleName(spokenName(caption, image));
+            };
             // Drawn when the place is first shown with its command (CommandButton).
             bind(image, picture, [picture, &image, name] {
                 picture->setPictureIndex(image.picture());
@@ -290,8 +304,10 @@ void MainWindow::buildPreview(QWidget* client) {
             });
             connect(picture, &ClickableLabel::clicked, this, [this, p, portrait] {
                 forward([this, p, portrait] {
-                    if (portrait) form_->imgMenH_Click(p);
-                    else form_->imgMenQ_Click(p);
+                    if (portrait)
+                        form_->imgMenH_Click(p);
+                    else
+                        form_->imgMenQ_Click(p);
                 });
             });
             auto* label = new CaptionLabel(holder);
@@ -299,7 +315,8 @@ void MainWindow::buildPreview(QWidget* client) {
             QFont small = label->font();
             small.setPointSizeF(kCaptionPointSize);
             label->setFont(small);
-            bind(caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
+            bind(
+                caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
             label->setCoveredBy(picture);
             picture->raise();
         }
@@ -337,9 +354,8 @@ void MainWindow::buildMenuBar() {
             if (action->isCheckable()) action->setChecked(item.checked());
         };
         const std::string name = item.name();
-        connect(action, &QAction::triggered, this, [this, &item, name] {
-            forward([this, name] { form_->chooseMenuItem(name); }, &item);
-        });
+        connect(action, &QAction::triggered, this,
+                [this, &item, name] { forward([this, name] { form_->chooseMenuItem(name); }, &item); });
     };
     for (const app::MenuBarEntry& entry : form_->menuBar()) {
         controls::MenuItem& top = *entry.menu;

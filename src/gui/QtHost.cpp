@@ -26,7 +26,9 @@ constexpr int kInputBoxTopTwips = 3000;
 // open at the screen's corner, far from the window that asked.
 class CentreOnShow : public QObject {
 public:
-    CentreOnShow(QWidget* dialog, QWidget* over) : QObject(dialog), over_(over) { dialog->installEventFilter(this); }
+    CentreOnShow(QWidget* dialog, QWidget* over) : QObject(dialog), over_(over) {
+        dialog->installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && over_) {
@@ -55,9 +57,8 @@ void fitFileDialog(QFileDialog& dialog) {
     auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
     auto* model = dialog.findChild<QFileSystemModel*>();
     if (!tree || !model) return;
-    QObject::connect(model, &QFileSystemModel::directoryLoaded, tree, [tree] {
-        tree->header()->resizeSections(QHeaderView::ResizeToContents);
-    });
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, tree,
+                     [tree] { tree->header()->resizeSections(QHeaderView::ResizeToContents); });
 }
 
 }  // namespace
@@ -100,8 +101,7 @@ QStringList nameFiltersOf(const std::string& filter) {
         // descriptions usually carry them already ("Dateien (*.mnu)"), and
         // repeating them would show "(*.mnu) (*.mnu)" in the dialog.
         const QString suffix = QLatin1Char('(') + patterns + QLatin1Char(')');
-        filters << (description.endsWith(suffix) ? description
-                                                 : description + QLatin1Char(' ') + suffix);
+        filters << (description.endsWith(suffix) ? description : description + QLatin1Char(' ') + suffix);
     }
     return filters;
 }
@@ -147,8 +147,7 @@ app::Answer QtHost::messageBox(const app::MessageRequest& request) {
 
 std::optional<std::filesystem::path> QtHost::fileDialog(const app::FileDialogRequest& request) {
     prepare();
-    QFileDialog dialog(parent_, QString::fromStdString(request.title),
-                       qStringFromPath(request.startFolder));
+    QFileDialog dialog(parent_, QString::fromStdString(request.title), qStringFromPath(request.startFolder));
     dialog.setNameFilters(nameFiltersOf(request.filter));
     fitFileDialog(dialog);
     centreOverParent(&dialog, parent_);
@@ -176,7 +175,8 @@ std::string QtHost::inputBox(const std::string& prompt, const std::string& title
     // fixed place on the screen rather than over the window.
     const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
     if (screen)
-        dialog.move(screen->geometry().topLeft() + QPoint(twipsToPixels(kInputBoxLeftTwips), twipsToPixels(kInputBoxTopTwips)));
+        dialog.move(screen->geometry().topLeft() +
+                    QPoint(twipsToPixels(kInputBoxLeftTwips), twipsToPixels(kInputBoxTopTwips)));
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.textValue().toStdString();
 }

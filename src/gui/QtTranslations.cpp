@@ -13,7 +13,9 @@ QtTranslations::~QtTranslations() {
 }
 
 void QtTranslations::follow(const controls::LanguageFlags& language) {
-    const QString wanted = language.german ? QStringLiteral("de") : language.french ? QStringLiteral("fr") : QString();
+    const QString wanted = language.german   ? QStringLiteral("de")
+                           : language.french ? QStringLiteral("fr")
+                                             : QString();
     if (wanted == installed_) return;
     if (translator_) QCoreApplication::removeTranslator(translator_.get());
     translator_.reset();

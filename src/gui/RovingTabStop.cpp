@@ -10,8 +10,7 @@ RovingTabStop::RovingTabStop(std::vector<QWidget*> members, Fallback fallback)
 }
 
 bool RovingTabStop::canTakeFocus(const QWidget* widget) {
-    return widget && widget->isEnabled() && !widget->isHidden() &&
-           widget->isVisibleTo(widget->window());
+    return widget && widget->isEnabled() && !widget->isHidden() && widget->isVisibleTo(widget->window());
 }
 
 void RovingTabStop::update(const QWidget* focused) {

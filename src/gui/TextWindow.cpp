@@ -28,7 +28,6 @@ QPixmap paperPicture(const QSize& size) {
 }  // namespace
 
 TextWindow::TextWindow() : SecondaryWindow(QStringLiteral("frmWXText")) {
-
     const QRect box = twipsToRect(help::TextWindow::kTextBoxGeometry);
     picture_ = new QLabel(this);
     picture_->setObjectName(QStringLiteral("imgWXText"));

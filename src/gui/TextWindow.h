@@ -37,7 +37,7 @@ protected:
 private:
     void reportResize();
 
-    QLabel* picture_ = nullptr;  // imgWXText
+    QLabel* picture_ = nullptr;       // imgWXText
     QPlainTextEdit* text_ = nullptr;  // txtWX
     std::string shownText_;
     bool textShown_ = false;

@@ -11,9 +11,7 @@ namespace vostrel::gui {
 
 namespace {
 
-int scaled(int twips, qreal factor) {
-    return static_cast<int>(std::lround(twips * factor / kTwipsPerPixel));
-}
+int scaled(int twips, qreal factor) { return static_cast<int>(std::lround(twips * factor / kTwipsPerPixel)); }
 
 }  // namespace
 
@@ -28,8 +26,7 @@ QRect Zoom::rect(const controls::Geometry& g) const {
     if (factor_ == 1.0) return twipsToRect(g);
     const int left = scaled(g.left, factor_);
     const int top = scaled(g.top, factor_);
-    return {left, top, scaled(g.left + g.width, factor_) - left,
-            scaled(g.top + g.height, factor_) - top};
+    return {left, top, scaled(g.left + g.width, factor_) - left, scaled(g.top + g.height, factor_) - top};
 }
 
 QSize Zoom::size(const QSize& designPixels) const {

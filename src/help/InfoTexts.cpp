@@ -42,24 +42,21 @@ constexpr std::array<std::string_view, 4> kAddress = {
 
 std::string_view purposeSentence(HelpLanguage language) {
     switch (language) {
-    case HelpLanguage::German:
-        return "Zum Erstellen einer eigenen Menü-Folge für das Navi-Programm RU6 auf dem PC.";
-    case HelpLanguage::English:
-        return "This is a program to build own menus for the Navi-program RU6 on PC.";
-    case HelpLanguage::French:
-        return "Ce programme permet de créer des menus personnalisés pour RU6 sur PC.";
+        case HelpLanguage::German:
+            return "Zum Erstellen einer eigenen Menü-Folge für das Navi-Programm RU6 auf dem PC.";
+        case HelpLanguage::English:
+            return "This is a program to build own menus for the Navi-program RU6 on PC.";
+        case HelpLanguage::French:
+            return "Ce programme permet de créer des menus personnalisés pour RU6 sur PC.";
     }
     throw std::invalid_argument("purpose sentence: unknown help language");
 }
 
 std::string termsOfUse(HelpLanguage language) {
     switch (language) {
-    case HelpLanguage::German:
-        return joinLinesCrLf(kGermanTerms);
-    case HelpLanguage::English:
-        return joinLinesCrLf(kEnglishTerms);
-    case HelpLanguage::French:
-        return joinLinesCrLf(kFrenchTerms);
+        case HelpLanguage::German: return joinLinesCrLf(kGermanTerms);
+        case HelpLanguage::English: return joinLinesCrLf(kEnglishTerms);
+        case HelpLanguage::French: return joinLinesCrLf(kFrenchTerms);
     }
     throw std::invalid_argument("terms of use: unknown help language");
 }
@@ -71,8 +68,6 @@ std::string_view designTermsOfUse() {
     return text;
 }
 
-std::string contactAddress() {
-    return joinLinesCrLf(kAddress);
-}
+std::string contactAddress() { return joinLinesCrLf(kAddress); }
 
 }  // namespace vostrel::help

@@ -93,30 +93,22 @@ static_assert(onlyLineTwelveEmpty(kFrenchManual));
 
 const ManualLines& manualLines(HelpLanguage language) {
     switch (language) {
-    case HelpLanguage::German:
-        return kGermanManual;
-    case HelpLanguage::English:
-        return kEnglishManual;
-    case HelpLanguage::French:
-        return kFrenchManual;
+        case HelpLanguage::German: return kGermanManual;
+        case HelpLanguage::English: return kEnglishManual;
+        case HelpLanguage::French: return kFrenchManual;
     }
     throw std::invalid_argument("manual: unknown help language");
 }
 
 }  // namespace
 
-std::string manualText(HelpLanguage language) {
-    return joinLinesCrLf(manualLines(language));
-}
+std::string manualText(HelpLanguage language) { return joinLinesCrLf(manualLines(language)); }
 
 std::string_view manualCaption(HelpLanguage language) {
     switch (language) {
-    case HelpLanguage::German:
-        return "RU6 Vostrel-Anleitung";
-    case HelpLanguage::English:
-        return "RU6 Vostrel-Manual";
-    case HelpLanguage::French:
-        return "WX5 Vostrel-Instruction";
+        case HelpLanguage::German: return "RU6 Vostrel-Anleitung";
+        case HelpLanguage::English: return "RU6 Vostrel-Manual";
+        case HelpLanguage::French: return "WX5 Vostrel-Instruction";
     }
     throw std::invalid_argument("manual caption: unknown help language");
 }

@@ -20,7 +20,7 @@ constexpr std::size_t kTaskStart = 15;        // after "MENUITEM|TASK_" / "MENUP
 constexpr std::size_t kPageWordLength = 4;    // "PAGE"
 constexpr std::size_t kPageNumberStart = 19;  // after "MENU....|TASK_PAGE"
 constexpr std::size_t kPageNumberLength = 2;
-constexpr std::size_t kBlockNameStart = 17;   // after "MENUBLOCK|BLOCK_"
+constexpr std::size_t kBlockNameStart = 17;  // after "MENUBLOCK|BLOCK_"
 constexpr std::size_t kTitleStartOneDigit = 21;
 constexpr std::size_t kTitleStartTwoDigits = 22;
 
@@ -121,9 +121,7 @@ int numericValue(std::string_view text) noexcept {
     return first == std::string_view::npos ? 0 : leadingNumber(text.substr(first));
 }
 
-std::string_view itemCommand(std::string_view line) noexcept {
-    return fieldUpToLastChar(line, kTaskStart);
-}
+std::string_view itemCommand(std::string_view line) noexcept { return fieldUpToLastChar(line, kTaskStart); }
 
 bool isPageLine(std::string_view line) noexcept {
     return charMidView(line, kTaskStart, kPageWordLength) == "PAGE";

@@ -1,5 +1,7 @@
 #include "preview/MenuPreview.h"
 
+#include <stdexcept>
+
 #include "menu/LineSyntax.h"
 
 namespace vostrel::preview {
@@ -49,10 +51,14 @@ MenuPreview::MenuPreview() {
     HScroll1.setGeometry({7185, 4350, 2415, 255});
 }
 
-void MenuPreview::setSources(PreviewSources sources) {
-    sources_ = sources;
-    if (sources_.document)
-        sources_.document->setKeyFunction([](const std::string& line) { return menu::pageNumber(line); });
+void MenuPreview::setSources(const PreviewSources& sources) {
+    sources_.emplace(sources);
+    sources_->document.setKeyFunction([](const std::string& line) { return menu::pageNumber(line); });
+}
+
+const PreviewSources& MenuPreview::sources() const {
+    if (!sources_) throw std::logic_error("the preview was used before it was given its sources");
+    return *sources_;
 }
 
 void MenuPreview::setObserver(controls::ControlObserver* observer) {

@@ -47,7 +47,7 @@ void MenuPreview::setTitles(const std::string& title) {
 }
 
 int MenuPreview::firstHeadFrom(int page) const {
-    const auto& document = *sources_.document;
+    const auto& document = sources().document;
     // Until a head is found, the walk passes over every line that is none: a
     // head reads a number in characters 19-20, and the list keeps the indices
     // of those lines, so only they are looked at.
@@ -59,11 +59,13 @@ int MenuPreview::firstHeadFrom(int page) const {
     return document.count();
 }
 
-void MenuPreview::RenderPreview() {
-    const auto& document = *sources_.document;
+FoundPage MenuPreview::RenderPreview() {
+    const auto& document = sources().document;
+    const int firstHead = firstHeadFrom(PreviewPage);
+    if (firstHead >= document.count()) return {FoundPage::Outcome::NoHead, PreviewPage, -1};
     // From the first head on, heads in a row each take the page over; the
     // first line that is no such head begins the page's places.
-    for (int i = firstHeadFrom(PreviewPage); i < document.count(); ++i) {
+    for (int i = firstHead; i < document.count(); ++i) {
         const std::string& line = document.entry(i);
         const int number = document.key(i);
         const LineShape shape{number == 0 ? 0 : static_cast<int>(text::charLength(line)), number};
@@ -75,14 +77,15 @@ void MenuPreview::RenderPreview() {
                 setTitles(text::charMid(line, 22, static_cast<std::size_t>(shape.length - 22)));
             continue;
         }
-        PreviewPageStart = static_cast<int>(i);
+        PreviewPageStart = i;
         fillPlaces(i);
-        return;
+        return {FoundPage::Outcome::Drawn, PreviewPage, i};
     }
+    return {FoundPage::Outcome::NothingAfter, PreviewPage, -1};
 }
 
 void MenuPreview::fillPlaces(int first) {
-    const auto& document = *sources_.document;
+    const auto& document = sources().document;
     for (int p = 0; p < kPlaceCount; ++p) {
         const int i = first + p;
         const std::string& line = document.entry(i);
@@ -108,16 +111,16 @@ void MenuPreview::showCommandInPlace(int place, const std::string& line) {
     if (N > 1 && L >= 20) PreviewLinkPage = static_cast<std::int16_t>(N);
 
     const int row = commandRow(menu::upperCase(command));
-    const auto& language = *sources_.language;
+    const auto& language = sources().language;
     if (row >= 0) {
-        const auto& button = (*sources_.commandButtons)[static_cast<std::size_t>(row + 1)];
+        const auto& button = sources().commandButtons[static_cast<std::size_t>(row + 1)];
         for (auto* image : {&imgMenH[place], &imgMenQ[place]}) {
             image->setVisible(true);
             image->setPicture(row + 1);
             image->setTooltip(button.tooltip());
         }
         std::string label;
-        if (catalogue::rowLabel(sources_.commandTable->entry(row), language, label)) {
+        if (catalogue::rowLabel(sources().commandTable.entry(row), language, label)) {
             lblMenH[place].setCaption(label);
             lblMenQ[place].setCaption(label);
         }
@@ -133,7 +136,7 @@ void MenuPreview::showCommandInPlace(int place, const std::string& line) {
 }
 
 int MenuPreview::commandRow(const std::string& upperCommand) {
-    const auto& table = *sources_.commandTable;
+    const auto& table = sources().commandTable;
     // The table never changes once built, so its upper-cased commands are kept.
     if (static_cast<int>(upperCommands_.size()) != table.count()) {
         upperCommands_.clear();
@@ -173,7 +176,7 @@ void MenuPreview::imgMenQ_Click(int place) {
 }
 
 void MenuPreview::SelectLineForPreviewButton() {
-    const auto& document = *sources_.document;
+    const auto& document = sources().document;
     const std::string wanted = menu::upperCase(PreviewCommand);
     for (int i = 0; i < document.count(); ++i) {
         const std::string& line = document.entry(i);
@@ -185,7 +188,7 @@ void MenuPreview::SelectLineForPreviewButton() {
 }
 
 void MenuPreview::FollowPreviewLink() {
-    const auto& document = *sources_.document;
+    const auto& document = sources().document;
     const std::string command = menu::upperCase(PreviewCommand);
     bool jumped = true;
     if (command == "MENU_PREFERENCES") {
@@ -193,7 +196,8 @@ void MenuPreview::FollowPreviewLink() {
         for (int i = std::max<int>(PreviewPageStart, 0); i < document.count(); ++i) {
             if (!menu::isSettingsBlockHead(document.entry(i))) continue;
             // A head on the last line has nothing after it, which reads as page 0: the first page.
-            PreviewPage = static_cast<std::int16_t>(i + 1 < document.count() ? menu::pageNumber(document.entry(i + 1)) : 0);
+            PreviewPage = static_cast<std::int16_t>(
+                i + 1 < document.count() ? menu::pageNumber(document.entry(i + 1)) : 0);
             break;
         }
         RenderPreview();
@@ -208,7 +212,7 @@ void MenuPreview::FollowPreviewLink() {
     } else {
         jumped = false;
     }
-    const int target = PreviewPage > 0 ? PreviewPage : *sources_.nextPageNumber - 1;
+    const int target = PreviewPage > 0 ? PreviewPage : sources().nextPageNumber - 1;
     if (jumped && HScroll1.clamp(target) != HScroll1.value()) SkipPreviewScroll = true;
     HScroll1.setValue(target);
 }

@@ -105,8 +105,7 @@ std::size_t byteOffsetOfChar(std::string_view s, std::size_t position) noexcept 
     return i;
 }
 
-std::string_view charMidView(std::string_view s, std::size_t first1Based,
-                             std::size_t count) noexcept {
+std::string_view charMidView(std::string_view s, std::size_t first1Based, std::size_t count) noexcept {
     const std::size_t first = first1Based == 0 ? 1 : first1Based;
     if (count <= s.size() && asciiPrefix(s, std::min(s.size(), first - 1 + count)))
         return first - 1 >= s.size() ? std::string_view{} : s.substr(first - 1, count);
@@ -122,9 +121,7 @@ std::string charMid(std::string_view s, std::size_t first1Based, std::size_t cou
     return std::string(charMidView(s, first1Based, count));
 }
 
-std::string_view charLeftView(std::string_view s, std::size_t n) noexcept {
-    return charMidView(s, 1, n);
-}
+std::string_view charLeftView(std::string_view s, std::size_t n) noexcept { return charMidView(s, 1, n); }
 
 std::string charLeft(std::string_view s, std::size_t n) { return std::string(charLeftView(s, n)); }
 
@@ -136,8 +133,6 @@ std::string_view charRightView(std::string_view s, std::size_t n) noexcept {
     return s.substr(byteOffsetOfChar(s, length - n + 1));
 }
 
-std::string charRight(std::string_view s, std::size_t n) {
-    return std::string(charRightView(s, n));
-}
+std::string charRight(std::string_view s, std::size_t n) { return std::string(charRightView(s, n)); }
 
 }  // namespace vostrel::text

@@ -23,11 +23,9 @@ int inkedPixels(const QImage& image) {
     for (int y = 4 * h / 50; y < h - 4 * h / 50; ++y) {
         for (int x = 4 * w / 80; x < w - 4 * w / 80; ++x) {
             const QRgb pixel = image.pixel(x, y);
-            const int difference = qAbs(qRed(pixel) - qRed(paper)) +
-                                   qAbs(qGreen(pixel) - qGreen(paper)) +
+            const int difference = qAbs(qRed(pixel) - qRed(paper)) + qAbs(qGreen(pixel) - qGreen(paper)) +
                                    qAbs(qBlue(pixel) - qBlue(paper));
-            if (difference > 120)
-                ++count;
+            if (difference > 120) ++count;
         }
     }
     return count;
@@ -36,8 +34,7 @@ int inkedPixels(const QImage& image) {
 int distinctColours(const QImage& image) {
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
     return int(colours.size());
 }
 
@@ -56,16 +53,14 @@ private Q_SLOTS:
         for (int index = 1; index <= kCommandPictureCount; ++index) {
             const char16_t code = commandIconCodepoint(index);
             QVERIFY2(code >= 0xe000, qPrintable(QString::number(index)));
-            QVERIFY2(
-                iconFontHasGlyph(code),
-                qPrintable(QStringLiteral("button %1: %2").arg(index).arg(commandIconName(index))));
+            QVERIFY2(iconFontHasGlyph(code),
+                     qPrintable(QStringLiteral("button %1: %2").arg(index).arg(commandIconName(index))));
         }
     }
 
     void everyCommandPictureIsATileWithItsGlyph() {
         for (int index = 1; index <= kCommandPictureCount; ++index) {
-            const QString what =
-                QStringLiteral("button %1 (%2)").arg(index).arg(commandIconName(index));
+            const QString what = QStringLiteral("button %1 (%2)").arg(index).arg(commandIconName(index));
             const QPixmap picture = commandPicture(index);
             QVERIFY2(!picture.isNull(), qPrintable(what));
             QCOMPARE(picture.size(), QSize(80, 50));
@@ -73,9 +68,8 @@ private Q_SLOTS:
             QVERIFY2(distinctColours(image) > 8, qPrintable(what));
             // An empty tile inks no pixel inside its frame; the thinnest glyph we use
             // (last_page) still inks over a hundred.
-            QVERIFY2(
-                inkedPixels(image) > 60,
-                qPrintable(what + QStringLiteral(": %1 inked pixels").arg(inkedPixels(image))));
+            QVERIFY2(inkedPixels(image) > 60,
+                     qPrintable(what + QStringLiteral(": %1 inked pixels").arg(inkedPixels(image))));
         }
     }
 
@@ -86,13 +80,10 @@ private Q_SLOTS:
         for (int a = 0; a < images.size(); ++a)
             for (int b = a + 1; b < images.size(); ++b)
                 QVERIFY2(images[a] != images[b],
-                         qPrintable(
-                             QStringLiteral("buttons %1 and %2 look alike").arg(a + 1).arg(b + 1)));
+                         qPrintable(QStringLiteral("buttons %1 and %2 look alike").arg(a + 1).arg(b + 1)));
     }
 
-    void picturesAreCached() {
-        QCOMPARE(commandPicture(35).cacheKey(), commandPicture(35).cacheKey());
-    }
+    void picturesAreCached() { QCOMPARE(commandPicture(35).cacheKey(), commandPicture(35).cacheKey()); }
 
     void indexOutOfRangeGivesNothing_data() {
         QTest::addColumn<int>("index");
@@ -129,8 +120,7 @@ private Q_SLOTS:
 
     void pagesHoldTheirNumberOfButtons() {
         QList<int> counts(7, 0);
-        for (int index = 1; index <= kCommandPictureCount; ++index)
-            ++counts[buttonPage(index)];
+        for (int index = 1; index <= kCommandPictureCount; ++index) ++counts[buttonPage(index)];
         QCOMPARE(counts, (QList<int>{19, 20, 18, 18, 15, 10, 14}));
     }
 
@@ -164,8 +154,8 @@ private Q_SLOTS:
         QCOMPARE(picture.deviceIndependentSize(), QSizeF(80, 50));
         QVERIFY(inkedPixels(picture.toImage()) > 4 * 60);
         // Not the 1x picture blown up.
-        QVERIFY(picture.toImage() != commandPicture(35).toImage().scaled(160, 100).convertToFormat(
-                                         picture.toImage().format()));
+        QVERIFY(picture.toImage() !=
+                commandPicture(35).toImage().scaled(160, 100).convertToFormat(picture.toImage().format()));
         const QPixmap next = nextPagePicture(2.0);
         QCOMPARE(next.size(), QSize(160, 60));
         QCOMPARE(next.devicePixelRatio(), 2.0);
@@ -182,8 +172,7 @@ private Q_SLOTS:
 
     void flags() {
         QList<QImage> images;
-        for (FlagLanguage language :
-             {FlagLanguage::German, FlagLanguage::English, FlagLanguage::French}) {
+        for (FlagLanguage language : {FlagLanguage::German, FlagLanguage::English, FlagLanguage::French}) {
             const QIcon icon = flagIcon(language);
             QVERIFY(!icon.isNull());
             const QPixmap pixmap = icon.pixmap(QSize(32, 32));

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/Host.h"
+#include "TestHost.h"
 #include "catalogue/CommandRowData.h"
 #include "gui/CaptionLabel.h"
 #include "gui/MainWindow.h"
@@ -14,14 +14,6 @@
 using namespace vostrel;
 
 namespace {
-
-class SilentHost : public app::Host {
-public:
-    app::Answer messageBox(const app::MessageRequest&) override { return app::Answer::No; }
-    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override { return std::nullopt; }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-};
 
 QString normalisedWords(const QString& text) { return text.simplified(); }
 
@@ -46,7 +38,7 @@ private:
 
 void CaptionLabelTest::initTestCase() {
     QTemporaryDir folder;
-    SilentHost host;
+    testsupport::TestHost host;
     gui::MainWindow window(folder.path(), &host);
     auto* label = window.findChild<gui::CaptionLabel*>(QStringLiteral("lblWXMenu_39"));
     QVERIFY(label);
@@ -61,8 +53,9 @@ void CaptionLabelTest::initTestCase() {
 void CaptionLabelTest::captionsBreakAtBlanksOnly_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("mustBeLines");  // lines that must appear as they are
-    QTest::newRow("after hyphen and blank") << QStringLiteral("Hintergrund- beleuchtung")
-                                            << QStringList{QStringLiteral("Hintergrund-"), QStringLiteral("beleuchtung")};
+    QTest::newRow("after hyphen and blank")
+        << QStringLiteral("Hintergrund- beleuchtung")
+        << QStringList{QStringLiteral("Hintergrund-"), QStringLiteral("beleuchtung")};
     QTest::newRow("hyphen inside a word") << QStringLiteral("GPS-Status anzeigen") << QStringList{};
     QTest::newRow("slash inside a word") << QStringLiteral("Activer/désactiver Bluetooth") << QStringList{};
     QTest::newRow("three German lines before") << QStringLiteral("Über Zwischenziel planen") << QStringList{};
@@ -103,15 +96,19 @@ void CaptionLabelTest::everyCommandCaptionFitsItsStrip() {
     QVERIFY(fitted.font.pointSizeF() <= font.pointSizeF());
     const QFontMetricsF metrics(fitted.font);
     QVERIFY(metrics.lineSpacing() * static_cast<qreal>(fitted.lines.size()) <= strip.height());
-    for (const QString& line : fitted.lines) QVERIFY2(metrics.horizontalAdvance(line) <= strip.width(), qPrintable(line));
+    for (const QString& line : fitted.lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= strip.width(), qPrintable(line));
     // Legible beats whole: the few captions too long for two lines at the
     // smallest size end in an ellipsis; every other one is set whole.
-    if (fitted.elided) QVERIFY(fitted.lines.last().endsWith(QChar(0x2026)));
-    else QCOMPARE(fitted.lines.join(QLatin1Char(' ')), normalisedWords(caption));
+    if (fitted.elided)
+        QVERIFY(fitted.lines.last().endsWith(QChar(0x2026)));
+    else
+        QCOMPARE(fitted.lines.join(QLatin1Char(' ')), normalisedWords(caption));
 }
 
 void CaptionLabelTest::overlongCaptionIsCutWithEllipsis() {
-    const QString caption = QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitänsmütze und noch viel mehr Text");
+    const QString caption =
+        QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitänsmütze und noch viel mehr Text");
     const gui::FittedCaption fitted = gui::fitCaption(caption, font, strip);
     QVERIFY(fitted.elided);
     QCOMPARE(fitted.lines.size(), 2);

@@ -22,38 +22,17 @@ using namespace vostrel;
 
 namespace {
 
-class ScriptedHost : public app::Host {
-public:
-    app::Answer messageBox(const app::MessageRequest& request) override {
-        ++messages;
-        return request.buttons == app::MessageButtons::YesNo ? app::Answer::No : app::Answer::Ok;
-    }
-    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-    int messages = 0;
-};
-
 // A hand-edited menu with a blank after the last "|" (line 3) and an empty
 // line (line 4); the check names both.
-const std::vector<std::string> kFaultyMenu = {
-    "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|",
-    "MENUITEM|TASK_NAVIGATE_TO| ", "", "MENUITEM|TASK_PAGE1|"};
+const std::vector<std::string> kFaultyMenu = {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
+                                              "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|",
+                                              "MENUITEM|TASK_NAVIGATE_TO| ", "", "MENUITEM|TASK_PAGE1|"};
 
-void deleteDiscardedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-int selectedMainRow(const QListView* list) {
-    const QModelIndex current = list->currentIndex();
-    return current.isValid() && list->selectionModel()->isSelected(current) ? current.row() : -1;
-}
+void deleteDiscardedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 }  // namespace
 
-class CheckWindowTest : public QObject, private guitest::EditorUnderTest<ScriptedHost> {
+class CheckWindowTest : public QObject, private guitest::EditorUnderTest {
     Q_OBJECT
 
 private slots:
@@ -82,9 +61,7 @@ private:
     }
 };
 
-void CheckWindowTest::init() {
-    QVERIFY(openEditor());
-}
+void CheckWindowTest::init() { QVERIFY(openEditor(false, app::Answer::No)); }
 
 void CheckWindowTest::cleanup() {
     window.reset();
@@ -154,8 +131,7 @@ void CheckWindowTest::choosingAFindingSelectsItsLine_data() {
     using Choose = std::function<void(QListWidget&, int)>;
     QTest::addColumn<Choose>("choose");
     QTest::newRow("click") << Choose([](QListWidget& list, int row) {
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.visualItemRect(list.item(row)).center());
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(row)).center());
     });
     QTest::newRow("Enter") << Choose([](QListWidget& list, int row) {
         list.setCurrentRow(row);
@@ -179,20 +155,20 @@ void CheckWindowTest::choosingAFindingSelectsItsLine() {
         QVERIFY(line >= 0);
         choose(*findings(), row);
         QCOMPARE(window->form().cboMenu.listIndex(), line);
-        QCOMPARE(selectedMainRow(mainList), line);
+        QCOMPARE(guitest::shownRow(mainList), line);
         QCOMPARE(window->findChild<QLineEdit*>(QStringLiteral("cboMenu_edit"))->text(),
                  QString::fromStdString(before[static_cast<std::size_t>(line)]));
     }
     QCOMPARE(window->form().cboMenu.entries(), before);
     QCOMPARE(window->form().MenuChanged, changedBefore);
-    QCOMPARE(host->messages, 0);
+    QVERIFY(host->messages.empty());
     QVERIFY(window->checkWindow());  // choosing leaves the findings open
 }
 
 void CheckWindowTest::allClearRowSelectsNothing() {
     window->form().cboMenu.assignAll({"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
-                                      "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|",
-                                      "MENUITEM|TASK_NAVIGATE_TO|", "MENUITEM|TASK_PAGE1|"});
+                                      "MENUPAGE|TASK_PAGE1|Hauptmenü 1/1|", "MENUITEM|TASK_NAVIGATE_TO|",
+                                      "MENUITEM|TASK_PAGE1|"});
     window->syncChanges();
     check();
     QCOMPARE(findings()->count(), 1);

@@ -14,14 +14,22 @@ private slots:
 void ControlWidgetsTest::spokenCaptionDropsMarksAndBreaks_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("access key first") << "&Hauptmenü" << "Hauptmenü";
-    QTest::newRow("access key inside") << "Menü &Zeigen" << "Menü Zeigen";
-    QTest::newRow("doubled mark is a letter") << "Kopf && Fuß" << "Kopf & Fuß";
-    QTest::newRow("marked mark then key") << "&&&A" << "&A";
-    QTest::newRow("trailing mark") << "Ende&" << "Ende";
-    QTest::newRow("line break") << "Seite 1\nFahren" << "Seite 1 Fahren";
-    QTest::newRow("CR LF and blanks") << " Route\r\n planen " << "Route planen";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("access key first") << "&Hauptmenü"
+                                      << "Hauptmenü";
+    QTest::newRow("access key inside") << "Menü &Zeigen"
+                                       << "Menü Zeigen";
+    QTest::newRow("doubled mark is a letter") << "Kopf && Fuß"
+                                              << "Kopf & Fuß";
+    QTest::newRow("marked mark then key") << "&&&A"
+                                          << "&A";
+    QTest::newRow("trailing mark") << "Ende&"
+                                   << "Ende";
+    QTest::newRow("line break") << "Seite 1\nFahren"
+                                << "Seite 1 Fahren";
+    QTest::newRow("CR LF and blanks") << " Route\r\n planen "
+                                      << "Route planen";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void ControlWidgetsTest::spokenCaptionDropsMarksAndBreaks() {

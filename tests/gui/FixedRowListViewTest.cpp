@@ -48,11 +48,16 @@ void FixedRowListViewTest::rowsStandWhereQtPutsThem_data() {
     QTest::addColumn<bool>("byPixel");
     for (const bool byPixel : {false, true}) {
         const char* unit = byPixel ? "pixels" : "rows";
-        QTest::addRow("%s: first row, in view already", unit) << 0 << int(QAbstractItemView::EnsureVisible) << byPixel;
-        QTest::addRow("%s: far row, ensured visible", unit) << 700 << int(QAbstractItemView::EnsureVisible) << byPixel;
-        QTest::addRow("%s: far row at the top", unit) << 350 << int(QAbstractItemView::PositionAtTop) << byPixel;
-        QTest::addRow("%s: far row at the bottom", unit) << 420 << int(QAbstractItemView::PositionAtBottom) << byPixel;
-        QTest::addRow("%s: far row in the centre", unit) << 500 << int(QAbstractItemView::PositionAtCenter) << byPixel;
+        QTest::addRow("%s: first row, in view already", unit)
+            << 0 << int(QAbstractItemView::EnsureVisible) << byPixel;
+        QTest::addRow("%s: far row, ensured visible", unit)
+            << 700 << int(QAbstractItemView::EnsureVisible) << byPixel;
+        QTest::addRow("%s: far row at the top", unit)
+            << 350 << int(QAbstractItemView::PositionAtTop) << byPixel;
+        QTest::addRow("%s: far row at the bottom", unit)
+            << 420 << int(QAbstractItemView::PositionAtBottom) << byPixel;
+        QTest::addRow("%s: far row in the centre", unit)
+            << 500 << int(QAbstractItemView::PositionAtCenter) << byPixel;
         QTest::addRow("%s: last row at the top stops at the end", unit)
             << 999 << int(QAbstractItemView::PositionAtTop) << byPixel;
     }
@@ -159,7 +164,8 @@ void FixedRowListViewTest::scrolledRowsLookFreshlyDrawn() {
     QFETCH(int, steps);
     QStringListModel model(numberedRows(200));
     gui::FixedRowListView view;
-    view.setVerticalScrollMode(byPixel ? QAbstractItemView::ScrollPerPixel : QAbstractItemView::ScrollPerItem);
+    view.setVerticalScrollMode(byPixel ? QAbstractItemView::ScrollPerPixel
+                                       : QAbstractItemView::ScrollPerItem);
     show(view, model);
     // Scrolling moves what is on screen and draws only the rows uncovered;
     // the result must match a view drawn afresh at the same place.

@@ -21,25 +21,11 @@ using namespace vostrel;
 
 namespace {
 
-// Answers without dialogs; remembers what was handed to the desktop.
-class ScriptedHost : public app::Host {
-public:
-    app::Answer messageBox(const app::MessageRequest& request) override {
-        return request.buttons == app::MessageButtons::YesNo ? app::Answer::No : app::Answer::Ok;
-    }
-    std::optional<std::filesystem::path> fileDialog(const app::FileDialogRequest&) override { return std::nullopt; }
-    std::string inputBox(const std::string&, const std::string&) override { return inputAnswer; }
-    void openUrl(const std::string& target) override { urls.push_back(target); }
-
-    std::string inputAnswer;
-    std::vector<std::string> urls;
-};
-
 void deleteDiscardedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 }  // namespace
 
-class HelpWindowsTest : public QObject, private guitest::EditorUnderTest<ScriptedHost> {
+class HelpWindowsTest : public QObject, private guitest::EditorUnderTest {
     Q_OBJECT
 
 private slots:
@@ -60,8 +46,9 @@ private slots:
 private:
     void choose(const char* item) { window->findChild<QAction*>(QString::fromUtf8(item))->trigger(); }
     QPlainTextEdit* textBox() const {
-        return window->textWindow() ? window->textWindow()->findChild<QPlainTextEdit*>(QStringLiteral("txtWX"))
-                                    : nullptr;
+        return window->textWindow()
+                   ? window->textWindow()->findChild<QPlainTextEdit*>(QStringLiteral("txtWX"))
+                   : nullptr;
     }
     template <class T>
     T* infoChild(const char* name) const {
@@ -71,9 +58,7 @@ private:
     }
 };
 
-void HelpWindowsTest::init() {
-    QVERIFY(openEditor());
-}
+void HelpWindowsTest::init() { QVERIFY(openEditor(false, app::Answer::No)); }
 
 void HelpWindowsTest::cleanup() {
     window.reset();
@@ -214,8 +199,10 @@ void HelpWindowsTest::shutDownClosesBothWindows() {
 void HelpWindowsTest::infoButtonsHandTheirAddressToTheHost_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("url");
-    QTest::newRow("mail") << "cmdeMail" << "mailto:vostrel@example.org";
-    QTest::newRow("internet") << "cmdInternet" << "https://www.example.org/vostrel";
+    QTest::newRow("mail") << "cmdeMail"
+                          << "mailto:vostrel@example.org";
+    QTest::newRow("internet") << "cmdInternet"
+                              << "https://www.example.org/vostrel";
 }
 
 void HelpWindowsTest::infoButtonsHandTheirAddressToTheHost() {

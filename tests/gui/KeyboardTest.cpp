@@ -1,6 +1,6 @@
 // The window without a mouse: walking the button field with the keys,
-// pressing commands, editing the menu lines by shortcut, access keys, and what
-// a screen reader is told about the buttons.
+// pressing commands, editing the menu lines by shortcut and access keys. What a
+// screen reader is told: AccessibilityTest.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QDir>
@@ -15,18 +15,13 @@
 #include "controls/Colour.h"
 #include "gui/MainWindow.h"
 #include "EditorUnderTest.h"
-#include "ScriptedHost.h"
 
 using namespace vostrel;
+using guitest::accessibleText;
 
 namespace {
 
 const QColor kUsedCaption(255, 255, 192);  // light yellow: the command is in the menu
-
-QString accessibleText(QWidget* widget, QAccessible::Text which) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    return face ? face->text(which) : QStringLiteral("<no interface>");
-}
 
 struct KeyStep {
     Qt::Key key;
@@ -38,7 +33,7 @@ struct KeyStep {
 
 Q_DECLARE_METATYPE(std::vector<KeyStep>)
 
-class KeyboardTest : public QObject, private guitest::EditorUnderTest<guitest::ScriptedHost> {
+class KeyboardTest : public QObject, private guitest::EditorUnderTest {
     Q_OBJECT
 
 private slots:
@@ -53,48 +48,20 @@ private slots:
     void disabledOrRepeatedKeyAddsNothing();
     void focusFrameIsDrawnOnThePicture();
     void previewPlaceTakesEnter();
-    void accessibleNamesFollowTheLanguage_data();
-    void accessibleNamesFollowTheLanguage();
-    void commandButtonIsAnAccessibleButton();
-    void unknownLanguageCountsAsGerman();
     void shortcutsEditTheTypedLine_data();
     void shortcutsEditTheTypedLine();
     void accessKeyPressesItsButton();
     void lineScrollBarFocusStopsTheCountCheck();
-
-private:
-    QWidget* button(int index) const { return widget(QStringLiteral("imgWXMenu_%1").arg(index)); }
-    int focusedButton() const {
-        const QWidget* focused = QApplication::focusWidget();
-        if (!focused || !focused->objectName().startsWith(QStringLiteral("imgWXMenu_"))) return -1;
-        return focused->objectName().mid(10).toInt();
-    }
-    // A key as the user types it: to whichever widget has the focus. (Menu
-    // shortcuts and access keys are offered to the focused widget first
-    // whatever widget QTest is handed, so those are sent to the window.)
-    static void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QWidget* focused = QApplication::focusWidget();
-        QVERIFY(focused);
-        QTest::keyClick(focused, key, modifiers);
-    }
-    void focusButton(int index) {
-        button(index)->setFocus(Qt::TabFocusReason);
-        QCOMPARE(focusedButton(), index);
-    }
 };
 
 void KeyboardTest::init() {
     QVERIFY(openEditor(true));
-    // A first start runs auto-run, which opens the main block at once; these
-    // tests build by hand, as a user does after turning it off (F9).
-    if (window->form().mnuEPageAuto.checked()) QTest::keyClick(window.get(), Qt::Key_F9);
+    buildByHand();
     QVERIFY(!window->form().mnuEPageAuto.checked());
     QVERIFY(window->form().cboMenu.empty());
 }
 
-void KeyboardTest::cleanup() {
-    closeEditor();
-}
+void KeyboardTest::cleanup() { closeEditor(); }
 
 void KeyboardTest::keysWalkThePageGrid_data() {
     // Page 1:   35  29   3  39  84
@@ -105,9 +72,12 @@ void KeyboardTest::keysWalkThePageGrid_data() {
     const Qt::KeyboardModifiers none = Qt::NoModifier;
     QTest::newRow("right and down") << std::vector<KeyStep>{
         {Qt::Key_Right, none, 29}, {Qt::Key_Down, none, 2}, {Qt::Key_Right, none, 73}};
-    QTest::newRow("over the empty cell, then the edge holds") << std::vector<KeyStep>{
-        {Qt::Key_Down, none, 74}, {Qt::Key_Right, none, 2}, {Qt::Key_Right, none, 73},
-        {Qt::Key_Right, none, 15}, {Qt::Key_Right, none, 15}};
+    QTest::newRow("over the empty cell, then the edge holds")
+        << std::vector<KeyStep>{{Qt::Key_Down, none, 74},
+                                {Qt::Key_Right, none, 2},
+                                {Qt::Key_Right, none, 73},
+                                {Qt::Key_Right, none, 15},
+                                {Qt::Key_Right, none, 15}};
     // The field is one Tab stop: Tab leaves it at once, and coming back lands
     // on the button the arrows last reached. (-1: no command button.)
     QTest::newRow("tab leaves the field, back-tab returns") << std::vector<KeyStep>{
@@ -137,9 +107,8 @@ void KeyboardTest::turningThePageKeepsTheFocusOnTheField_data() {
     QTest::addColumn<Turn>("turn");
     QTest::addColumn<int>("pageShown");
     QTest::addColumn<int>("focusedAfter");
-    QTest::newRow("page down") << 84 << Turn([](KeyboardTest&, gui::MainWindow&) {
-        type(Qt::Key_PageDown);
-    }) << 1 << 52;
+    QTest::newRow("page down") << 84 << Turn([](KeyboardTest&, gui::MainWindow&) { type(Qt::Key_PageDown); })
+                               << 1 << 52;
     QTest::newRow("page down twice") << 35 << Turn([](KeyboardTest&, gui::MainWindow&) {
         type(Qt::Key_PageDown);
         type(Qt::Key_PageDown);
@@ -149,14 +118,15 @@ void KeyboardTest::turningThePageKeepsTheFocusOnTheField_data() {
         type(Qt::Key_PageDown);
         type(Qt::Key_PageUp);
     }) << 0 << 35;
-    QTest::newRow("paging scroll bar turned back by mouse") << 8 << Turn([](KeyboardTest& t, gui::MainWindow&) {
-        t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(4);
-        t.type(Qt::Key_Right);
-        t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(1);
-    }) << 1 << 52;
-    QTest::newRow("page up on the first page stays") << 2 << Turn([](KeyboardTest&, gui::MainWindow&) {
-        type(Qt::Key_PageUp);
-    }) << 0 << 2;
+    QTest::newRow("paging scroll bar turned back by mouse")
+        << 8 << Turn([](KeyboardTest& t, gui::MainWindow&) {
+               t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(4);
+               t.type(Qt::Key_Right);
+               t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(1);
+           })
+        << 1 << 52;
+    QTest::newRow("page up on the first page stays")
+        << 2 << Turn([](KeyboardTest&, gui::MainWindow&) { type(Qt::Key_PageUp); }) << 0 << 2;
     QTest::newRow("paging scroll bar turned by mouse") << 73 << Turn([](KeyboardTest& t, gui::MainWindow&) {
         t.widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(5);
     }) << 5 << 89;
@@ -239,10 +209,9 @@ void KeyboardTest::focusFrameIsDrawnOnThePicture() {
     const qreal ratio = framed.devicePixelRatio();
     for (const QPoint logical : {QPoint(1, 25), QPoint(78, 25), QPoint(40, 1), QPoint(40, 48)}) {
         const QColor pixel = framed.pixelColor(logical * ratio);
-        QVERIFY2(pixel == highlight, qPrintable(QStringLiteral("(%1,%2) is %3")
-                                                    .arg(logical.x())
-                                                    .arg(logical.y())
-                                                    .arg(pixel.name())));
+        QVERIFY2(
+            pixel == highlight,
+            qPrintable(QStringLiteral("(%1,%2) is %3").arg(logical.x()).arg(logical.y()).arg(pixel.name())));
         QVERIFY(plain.pixelColor(logical * ratio) != highlight);
     }
     // Away from the edges the picture is untouched.
@@ -259,7 +228,8 @@ void KeyboardTest::previewPlaceTakesEnter() {
     type(Qt::Key_Return);
     const controls::ListBox& document = window->form().cboMenu;
     const int commandLine = document.count() - 1;
-    QVERIFY(QString::fromStdString(document.entry(commandLine)).contains(QStringLiteral("navigate_to"), Qt::CaseInsensitive));
+    QVERIFY(QString::fromStdString(document.entry(commandLine))
+                .contains(QStringLiteral("navigate_to"), Qt::CaseInsensitive));
     QWidget* place = widget(portrait ? QStringLiteral("imgMenH_0") : QStringLiteral("imgMenQ_0"));
     QVERIFY(place->isVisible());
     // Named by the caption below it, like the buttons of the field.
@@ -268,7 +238,8 @@ void KeyboardTest::previewPlaceTakesEnter() {
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
         auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 0)).center());
         QCOMPARE(document.listIndex(), 0);
         place->setFocus(Qt::TabFocusReason);
         QCOMPARE(QApplication::focusWidget(), place);
@@ -276,76 +247,6 @@ void KeyboardTest::previewPlaceTakesEnter() {
         QCOMPARE(window->form().preview.PreviewCommand, std::string("navigate_to"));
         QCOMPARE(document.listIndex(), commandLine);
     }
-}
-
-void KeyboardTest::accessibleNamesFollowTheLanguage_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("german");
-    QTest::addColumn<QString>("english");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("command button") << "imgWXMenu_35" << "Navigieren zu" << "navigate to" << "navigate_to";
-    QTest::newRow("another command") << "imgWXMenu_39" << "Über Zwischenziel planen" << "plan route via"
-                                     << "plan_via";
-    QTest::newRow("control button") << "cmdWXButton_3" << "Hauptmenü" << "Main-Menu" << "<tooltip>";
-    QTest::newRow("flag, named by its tooltip") << "cmdWXButton_7" << "français" << "français" << "français";
-}
-
-void KeyboardTest::accessibleNamesFollowTheLanguage() {
-    QFETCH(QString, name);
-    QFETCH(QString, german);
-    QFETCH(QString, english);
-    QFETCH(QString, description);
-    QWidget* w = widget(name);
-    const auto expectedDescription = [&] {
-        // The control buttons' tooltips change with the language as well.
-        return description == QStringLiteral("<tooltip>") ? w->toolTip() : description;
-    };
-    QCOMPARE(accessibleText(w, QAccessible::Name), german);
-    QCOMPARE(accessibleText(w, QAccessible::Description), expectedDescription());
-    QVERIFY(!accessibleText(w, QAccessible::Description).isEmpty());
-
-    QTest::mouseClick(widget(QStringLiteral("cmdWXButton_5")), Qt::LeftButton);
-    QVERIFY(window->form().language.english);
-    QCOMPARE(accessibleText(w, QAccessible::Name), english);
-    QCOMPARE(accessibleText(w, QAccessible::Description), expectedDescription());
-}
-
-void KeyboardTest::commandButtonIsAnAccessibleButton() {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button(84));
-    QVERIFY(face);
-    QCOMPARE(face->role(), QAccessible::Button);
-    QVERIFY(face->state().focusable);
-    QVERIFY(face->actionInterface());
-    QVERIFY(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QVERIFY(QString::fromStdString(window->form().cboMenu.entry(window->form().cboMenu.count() - 1))
-                .contains(QStringLiteral("menu_recalc_block"), Qt::CaseInsensitive));
-}
-
-void KeyboardTest::unknownLanguageCountsAsGerman() {
-    // A settings file naming a language the program does not know once left every
-    // caption and accessible name empty; it now counts as German.
-    window.reset();
-    QFile settings(QDir(folder->path()).filePath(QStringLiteral("Zumzum.ini")));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("[Initiierung]\r\nSpracheDEF=Klingonisch\r\nAutoAblauf=1\r\nT.mnu-path=xxxxxxxxxxxxxxxxxx\r\n"
-                   "Hochformat=1\r\nButtonSper=0\r\nStandardRe=1\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n"
-                   "XXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n");
-    settings.close();
-    window = std::make_unique<gui::MainWindow>(folder->path(), host.get());
-    window->show();
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    const auto& form = window->form();
-    QVERIFY(form.language.german && !form.language.english && !form.language.french);
-    QCOMPARE(accessibleText(button(35), QAccessible::Name), QStringLiteral("Navigieren zu"));
-
-    const int lines = form.cboMenu.count();
-    focusButton(35);
-    type(Qt::Key_Return);
-    QCOMPARE(form.cboMenu.count(), lines + 1);
-    QCOMPARE(accessibleText(widget(QStringLiteral("imgMenH_0")), QAccessible::Name),
-             QStringLiteral("Navigieren zu"));
 }
 
 void KeyboardTest::shortcutsEditTheTypedLine_data() {
@@ -385,11 +286,13 @@ void KeyboardTest::shortcutsEditTheTypedLine() {
 
     // Shift+Del deletes the line the user picks next, also from the edit line.
     auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 0)).center());
     QCOMPARE(window->form().SelectedLine, 0);
     const std::string second = document.entry(1);
     edit->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(toEditLine ? static_cast<QWidget*>(edit) : window.get(), Qt::Key_Delete, Qt::ShiftModifier);
+    QTest::keyClick(toEditLine ? static_cast<QWidget*>(edit) : window.get(), Qt::Key_Delete,
+                    Qt::ShiftModifier);
     QCOMPARE(document.count(), 2);
     QCOMPARE(document.entry(0), second);
     QCOMPARE(list->model()->rowCount(), 2);

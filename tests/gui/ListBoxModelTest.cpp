@@ -140,8 +140,8 @@ void ListBoxModelTest::longLinesShowCut_data() {
     const QString thousand(1000, QLatin1Char('a'));
     QTest::newRow("short") << std::string("MENUITEM|A,B|") << QStringLiteral("MENUITEM|A,B|");
     QTest::newRow("at the limit") << std::string(1000, 'a') << thousand;
-    QTest::newRow("multibyte, at the limit in characters") << std::string(1000, 'a').replace(0, 1, "\xC3\xBC")
-                                                           << QStringLiteral("\u00FC") + thousand.mid(1);
+    QTest::newRow("multibyte, at the limit in characters")
+        << std::string(1000, 'a').replace(0, 1, "\xC3\xBC") << QStringLiteral("\u00FC") + thousand.mid(1);
     QTest::newRow("50 MB") << std::string(50'000'000, 'a') << thousand + QChar(0x2026);
 }
 

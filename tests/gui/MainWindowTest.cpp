@@ -1,5 +1,5 @@
-// The window as a mirror of the core: every control has its widget, model
-// changes reach the widgets, and real clicks, keys and scrolls reach the core.
+// The window as a mirror of the core: every control has its widget, model changes reach the
+// widgets, and real clicks and keys reach the core. Lists, bars and closing: MainWindowScrollingTest.
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -23,28 +23,19 @@
 #include "gui/ButtonGrid.h"
 #include "gui/MainWindow.h"
 #include "EditorUnderTest.h"
-#include "ScriptedHost.h"
 
 using namespace vostrel;
+using guitest::rowCount;
+using guitest::rowText;
+using guitest::shownRow;
 
 namespace {
 
-using guitest::ScriptedHost;
-
 QColor windowColourOf(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
-
-// The document list as the user sees it: rows of the view's model, and the
-// row that is current and selected (-1 when none is both).
-int rowCount(const QListView* list) { return list->model()->rowCount(); }
-QString rowText(const QListView* list, int row) { return list->model()->index(row, 0).data().toString(); }
-int shownRow(const QListView* list) {
-    const QModelIndex current = list->currentIndex();
-    return current.isValid() && list->selectionModel()->isSelected(current) ? current.row() : -1;
-}
 
 }  // namespace
 
-class MainWindowTest : public QObject, private guitest::EditorUnderTest<ScriptedHost> {
+class MainWindowTest : public QObject, private guitest::EditorUnderTest {
     Q_OBJECT
 
 private slots:
@@ -62,26 +53,11 @@ private slots:
     void optionActionsToggleTheirCheck();
     void hiddenOptionKeepsItsCheck();
     void shortcutReachesTheCore();
-    void listRowsFollowOneAtATime();
-    void clickOnListRowSelectsTheLine();
-    void pagingScrollBarShowsThePage();
-    void lineScrollBarMovesTheCurrentLine_data();
-    void lineScrollBarMovesTheCurrentLine();
-    void previewScrollBarTurnsThePreviewPage();
-    void picturesAreDrawnWhenFirstShown();
-    void closingUnloadsOnceAndWritesSettings();
-    void closingSavesTheMenuBeforeWritingTheSettings();
-    void endMenuItemClosesTheWindow();
-
 };
 
-void MainWindowTest::init() {
-    QVERIFY(openEditor());
-}
+void MainWindowTest::init() { QVERIFY(openEditor()); }
 
-void MainWindowTest::cleanup() {
-    closeEditor();
-}
+void MainWindowTest::cleanup() { closeEditor(); }
 
 void MainWindowTest::everyControlHasExactlyOneWidget() {
     QStringList names;
@@ -96,9 +72,9 @@ void MainWindowTest::everyControlHasExactlyOneWidget() {
     arrayOf(QStringLiteral("imgMenQ"), 0, 5);
     arrayOf(QStringLiteral("lblMenQ"), 0, 5);
     for (int i : app::frmWendax::kControlButtonIndexes) arrayOf(QStringLiteral("cmdWXButton"), i, i);
-    for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Picture2", "Picture3",
-                             "lblMenuH", "lblMenuQ", "Label3", "VScroll1", "VScroll2", "HScroll1",
-                             "cboMenu", "cboWXIni", "cboSprachen"})
+    for (const char* name :
+         {"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Picture2", "Picture3", "lblMenuH", "lblMenuQ",
+          "Label3", "VScroll1", "VScroll2", "HScroll1", "cboMenu", "cboWXIni", "cboSprachen"})
         names << QString::fromUtf8(name);
     for (const QString& name : names)
         QVERIFY2(window->findChildren<QWidget*>(name).size() == 1, qPrintable(name));
@@ -107,7 +83,8 @@ void MainWindowTest::everyControlHasExactlyOneWidget() {
     // Menus with items are QMenus; items and a top-level command are actions.
     for (controls::MenuItem* item : window->form().menuItems()) {
         const QString name = QString::fromStdString(item->name());
-        const int found = window->findChildren<QAction*>(name).size() + window->findChildren<QMenu*>(name).size();
+        const int found =
+            window->findChildren<QAction*>(name).size() + window->findChildren<QMenu*>(name).size();
         QVERIFY2(found == 1, qPrintable(name));
     }
 }
@@ -117,15 +94,24 @@ void MainWindowTest::widgetsSitAtTheirPixelPlace_data() {
     QTest::addColumn<QString>("parentName");
     QTest::addColumn<QRect>("pixels");
     // 15 twips to the pixel, relative to the container.
-    QTest::newRow("page of the field") << "Picture1_0" << "canvas" << QRect(2, 8, 401, 325);
-    QTest::newRow("picture of page") << "imgWXMenu_36" << "Picture1_2" << QRect(80, 80, 80, 50);
-    QTest::newRow("caption of page") << "lblWXMenu_36" << "Picture1_2" << QRect(80, 128, 80, 30);
-    QTest::newRow("last row, last column") << "imgWXMenu_64" << "Picture1_0" << QRect(320, 240, 80, 50);
-    QTest::newRow("button in frame") << "cmdWXButton_3" << "Frame2" << QRect(8, 20, 170, 30);
-    QTest::newRow("scroll bar in frame") << "VScroll2" << "Frame4" << QRect(5, 8, 17, 133);
-    QTest::newRow("portrait place 3") << "imgMenH_3" << "Picture3" << QRect(80, 80, 80, 50);
-    QTest::newRow("landscape place 5") << "lblMenQ_5" << "Picture2" << QRect(160, 128, 80, 30);
-    QTest::newRow("frame on window") << "Frame5" << "canvas" << QRect(2, 338, 180, 150);
+    QTest::newRow("page of the field") << "Picture1_0"
+                                       << "canvas" << QRect(2, 8, 401, 325);
+    QTest::newRow("picture of page") << "imgWXMenu_36"
+                                     << "Picture1_2" << QRect(80, 80, 80, 50);
+    QTest::newRow("caption of page") << "lblWXMenu_36"
+                                     << "Picture1_2" << QRect(80, 128, 80, 30);
+    QTest::newRow("last row, last column") << "imgWXMenu_64"
+                                           << "Picture1_0" << QRect(320, 240, 80, 50);
+    QTest::newRow("button in frame") << "cmdWXButton_3"
+                                     << "Frame2" << QRect(8, 20, 170, 30);
+    QTest::newRow("scroll bar in frame") << "VScroll2"
+                                         << "Frame4" << QRect(5, 8, 17, 133);
+    QTest::newRow("portrait place 3") << "imgMenH_3"
+                                      << "Picture3" << QRect(80, 80, 80, 50);
+    QTest::newRow("landscape place 5") << "lblMenQ_5"
+                                       << "Picture2" << QRect(160, 128, 80, 30);
+    QTest::newRow("frame on window") << "Frame5"
+                                     << "canvas" << QRect(2, 338, 180, 150);
 }
 
 void MainWindowTest::widgetsSitAtTheirPixelPlace() {
@@ -142,74 +128,70 @@ void MainWindowTest::widgetsFollowModelChanges_data() {
     using Check = std::function<bool(gui::MainWindow&)>;
     QTest::addColumn<Change>("change");
     QTest::addColumn<Check>("check");
-    auto find = [](gui::MainWindow& w, const char* name) { return w.findChild<QWidget*>(QString::fromUtf8(name)); };
+    auto find = [](gui::MainWindow& w, const char* name) {
+        return w.findChild<QWidget*>(QString::fromUtf8(name));
+    };
 
-    QTest::newRow("button caption") << Change([](auto& f) { f.cmdWXButton(9).setCaption("&Anders"); })
-                                    << Check([=](auto& w) {
-                                           return static_cast<QPushButton*>(find(w, "cmdWXButton_9"))->text() ==
-                                                  QStringLiteral("&Anders");
-                                       });
-    QTest::newRow("button disabled") << Change([](auto& f) { f.cmdWXButton(9).setEnabled(false); })
-                                     << Check([=](auto& w) { return !find(w, "cmdWXButton_9")->isEnabled(); });
-    QTest::newRow("tooltip") << Change([](auto& f) { f.field.imgWXMenu[35].setTooltip("go_there"); })
-                             << Check([=](auto& w) {
-                                    return find(w, "imgWXMenu_35")->toolTip() == QStringLiteral("go_there");
-                                });
+    QTest::newRow("button caption") << Change([](auto& f) {
+        f.cmdWXButton(9).setCaption("&Anders");
+    }) << Check([=](auto& w) {
+        return static_cast<QPushButton*>(find(w, "cmdWXButton_9"))->text() == QStringLiteral("&Anders");
+    });
+    QTest::newRow("button disabled") << Change([](auto& f) {
+        f.cmdWXButton(9).setEnabled(false);
+    }) << Check([=](auto& w) { return !find(w, "cmdWXButton_9")->isEnabled(); });
+    QTest::newRow("tooltip") << Change([](auto& f) {
+        f.field.imgWXMenu[35].setTooltip("go_there");
+    }) << Check([=](auto& w) { return find(w, "imgWXMenu_35")->toolTip() == QStringLiteral("go_there"); });
     QTest::newRow("caption with CR LF")
-        << Change([](auto& f) { f.field.Label3.setCaption("Seite 9\r\nTest"); })
-        << Check([=](auto& w) {
+        << Change([](auto& f) { f.field.Label3.setCaption("Seite 9\r\nTest"); }) << Check([=](auto& w) {
                return static_cast<QLabel*>(find(w, "Label3"))->text() == QStringLiteral("Seite 9\nTest");
            });
     QTest::newRow("frame hidden") << Change([](auto& f) { f.Frame2.setVisible(false); })
                                   << Check([=](auto& w) { return find(w, "Frame2")->isHidden(); });
-    QTest::newRow("back colour") << Change([](auto& f) { f.field.lblWXMenu[2].setBackColour(controls::kLightPink); })
-                                 << Check([=](auto& w) {
-                                        return windowColourOf(find(w, "lblWXMenu_2")) == QColor(255, 192, 255);
-                                    });
-    QTest::newRow("geometry") << Change([](auto& f) { f.cmdWXButton(9).move(150, 300); })
-                              << Check([=](auto& w) { return find(w, "cmdWXButton_9")->pos() == QPoint(10, 20); });
-    QTest::newRow("scroll range") << Change([](auto& f) { f.VScroll2.setMax(5); })
-                                  << Check([=](auto& w) {
-                                         return static_cast<QScrollBar*>(find(w, "VScroll2"))->maximum() == 5;
-                                     });
+    QTest::newRow("back colour") << Change([](auto& f) {
+        f.field.lblWXMenu[2].setBackColour(controls::kLightPink);
+    }) << Check([=](auto& w) { return windowColourOf(find(w, "lblWXMenu_2")) == QColor(255, 192, 255); });
+    QTest::newRow("geometry") << Change([](auto& f) {
+        f.cmdWXButton(9).move(150, 300);
+    }) << Check([=](auto& w) { return find(w, "cmdWXButton_9")->pos() == QPoint(10, 20); });
+    QTest::newRow("scroll range") << Change([](auto& f) { f.VScroll2.setMax(5); }) << Check([=](auto& w) {
+        return static_cast<QScrollBar*>(find(w, "VScroll2"))->maximum() == 5;
+    });
     // The core allows min above max; the widget must still show the model's value.
-    QTest::newRow("inverted scroll range")
-        << Change([](auto& f) {
-               f.VScroll2.setMin(8);
-               f.VScroll2.setMax(2);
-               f.VScroll2.setValue(6);
-           })
-        << Check([=](auto& w) {
-               auto* bar = static_cast<QScrollBar*>(find(w, "VScroll2"));
-               const auto& model = w.form().VScroll2;
-               return bar->minimum() == -8 && bar->maximum() == -2 && bar->value() == -model.value() &&
-                      model.value() >= 2 && model.value() <= 8;
-           });
-    QTest::newRow("preview picture")
-        << Change([](auto& f) {
-               f.preview.imgMenH[1].setPicture(35);
-               f.preview.imgMenH[1].setVisible(true);
-           })
-        << Check([=](auto& w) {
-               auto* place = static_cast<QLabel*>(find(w, "imgMenH_1"));
-               return !place->isHidden() && !place->pixmap().isNull();
-           });
-    QTest::newRow("edit text") << Change([](auto& f) { f.cboMenu.setText("typed here"); })
-                               << Check([](auto& w) {
-                                      return w.template findChild<QLineEdit*>(QStringLiteral("cboMenu_edit"))->text() ==
-                                             QStringLiteral("typed here");
-                                  });
-    QTest::newRow("menu caption and state")
-        << Change([](auto& f) {
-               f.mnuDLaden.setCaption("&Laden");
-               f.mnuDLaden.setEnabled(false);
-           })
-        << Check([](auto& w) {
-               auto* action = w.template findChild<QAction*>(QStringLiteral("mnuDLaden"));
-               return action->text() == QStringLiteral("&Laden") && !action->isEnabled();
-           });
-    QTest::newRow("window caption") << Change([](auto& f) { f.form.setCaption("Anders"); })
-                                    << Check([](auto& w) { return w.windowTitle() == QStringLiteral("Anders"); });
+    QTest::newRow("inverted scroll range") << Change([](auto& f) {
+        f.VScroll2.setMin(8);
+        f.VScroll2.setMax(2);
+        f.VScroll2.setValue(6);
+    }) << Check([=](auto& w) {
+        auto* bar = static_cast<QScrollBar*>(find(w, "VScroll2"));
+        const auto& model = w.form().VScroll2;
+        return bar->minimum() == -8 && bar->maximum() == -2 && bar->value() == -model.value() &&
+               model.value() >= 2 && model.value() <= 8;
+    });
+    QTest::newRow("preview picture") << Change([](auto& f) {
+        f.preview.imgMenH[1].setPicture(35);
+        f.preview.imgMenH[1].setVisible(true);
+    }) << Check([=](auto& w) {
+        auto* place = static_cast<QLabel*>(find(w, "imgMenH_1"));
+        return !place->isHidden() && !place->pixmap().isNull();
+    });
+    QTest::newRow("edit text") << Change([](auto& f) {
+        f.cboMenu.setText("typed here");
+    }) << Check([](auto& w) {
+        return w.template findChild<QLineEdit*>(QStringLiteral("cboMenu_edit"))->text() ==
+               QStringLiteral("typed here");
+    });
+    QTest::newRow("menu caption and state") << Change([](auto& f) {
+        f.mnuDLaden.setCaption("&Laden");
+        f.mnuDLaden.setEnabled(false);
+    }) << Check([](auto& w) {
+        auto* action = w.template findChild<QAction*>(QStringLiteral("mnuDLaden"));
+        return action->text() == QStringLiteral("&Laden") && !action->isEnabled();
+    });
+    QTest::newRow("window caption") << Change([](auto& f) {
+        f.form.setCaption("Anders");
+    }) << Check([](auto& w) { return w.windowTitle() == QStringLiteral("Anders"); });
 }
 
 void MainWindowTest::widgetsFollowModelChanges() {
@@ -305,253 +287,6 @@ void MainWindowTest::shortcutReachesTheCore() {
     QCOMPARE(window->form().mnuBHochformat.checked(), !portrait);
     QCOMPARE(frame3->isHidden(), portrait);
     QCOMPARE(frame1->isHidden(), !portrait);
-}
-
-void MainWindowTest::listRowsFollowOneAtATime() {
-    auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
-    QSignalSpy resets(list->model(), &QAbstractItemModel::modelReset);
-    QSignalSpy inserts(list->model(), &QAbstractItemModel::rowsInserted);
-    QSignalSpy removes(list->model(), &QAbstractItemModel::rowsRemoved);
-    controls::ListBox& document = window->form().cboMenu;
-
-    struct Step {
-        const char* what;
-        std::function<void()> change;
-        int inserted;
-        int removed;
-    };
-    const std::vector<Step> steps = {
-        {"insert first", [&] { document.insert(0, "erste"); }, 1, 0},
-        {"append", [&] { document.append("letzte"); }, 1, 0},
-        {"replace", [&] { document.replace(1, "geändert"); }, 0, 0},
-        {"remove", [&] { document.remove(0); }, 0, 1},
-        {"two in one event", [&] {
-             document.insert(1, "a");
-             document.insert(1, "b");
-             document.remove(3);
-         }, 2, 1},
-    };
-    for (const Step& step : steps) {
-        const int insertsBefore = static_cast<int>(inserts.size());
-        const int removesBefore = static_cast<int>(removes.size());
-        step.change();
-        window->syncChanges();
-        QVERIFY2(rowCount(list) == document.count(), step.what);
-        for (int i = 0; i < document.count(); ++i)
-            QVERIFY2(rowText(list, i) == QString::fromStdString(document.entry(i)), step.what);
-        QVERIFY2(inserts.size() - insertsBefore == step.inserted, step.what);
-        QVERIFY2(removes.size() - removesBefore == step.removed, step.what);
-        QVERIFY2(shownRow(list) == document.listIndex(), step.what);
-    }
-    QCOMPARE(resets.size(), 0);
-
-    // Replacing the whole document (opening a file) fills the widget afresh.
-    document.assignAll({"x", "y", "z"});
-    window->syncChanges();
-    QCOMPARE(resets.size(), 1);
-    QCOMPARE(rowCount(list), 3);
-    QCOMPARE(rowText(list, 2), QStringLiteral("z"));
-    QCOMPARE(shownRow(list), -1);
-}
-
-void MainWindowTest::clickOnListRowSelectsTheLine() {
-    controls::ListBox& document = window->form().cboMenu;
-    document.setEnabled(true);
-    while (document.count() < 3) document.append("zeile");
-    window->syncChanges();
-    auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
-    const int target = document.listIndex() == 1 ? 2 : 1;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(target, 0)).center());
-    QCOMPARE(document.listIndex(), target);
-    QCOMPARE(shownRow(list), target);
-    QCOMPARE(widget<QLineEdit>(QStringLiteral("cboMenu_edit"))->text(), QString::fromStdString(document.text()));
-}
-
-void MainWindowTest::pagingScrollBarShowsThePage() {
-    auto* bar = widget<QScrollBar>(QStringLiteral("VScroll1"));
-    QCOMPARE(bar->value(), 0);
-    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // a click into the track
-    QCOMPARE(window->form().field.VScroll1.value(), 2);
-    for (int page = 0; page < 7; ++page)
-        QCOMPARE(widget<QWidget>(QStringLiteral("Picture1_%1").arg(page))->isHidden(), page != 2);
-    QCOMPARE(widget<QLabel>(QStringLiteral("Label3"))->text(), QStringLiteral("Seite 3 Einst./ Diverses/Laden"));
-}
-
-void MainWindowTest::lineScrollBarMovesTheCurrentLine_data() {
-    QTest::addColumn<int>("current");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<int>("movedTo");  // -1: the move is refused
-    using A = QAbstractSlider::SliderAction;
-    QTest::newRow("arrow up") << 4 << int(A::SliderSingleStepSub) << 3;
-    QTest::newRow("arrow down") << 4 << int(A::SliderSingleStepAdd) << 5;
-    QTest::newRow("track below, ten lines free") << 1 << int(A::SliderPageStepAdd) << 11;
-    QTest::newRow("track above, ten lines free") << 11 << int(A::SliderPageStepSub) << 1;
-    // The bar stops at its end, so the core sees a jump of more than one step
-    // and wants ten places, which are not there.
-    QTest::newRow("track below, seven lines free") << 4 << int(A::SliderPageStepAdd) << -1;
-    QTest::newRow("track above, four lines free") << 4 << int(A::SliderPageStepSub) << -1;
-}
-
-void MainWindowTest::lineScrollBarMovesTheCurrentLine() {
-    QFETCH(int, current);
-    QFETCH(int, action);
-    QFETCH(int, movedTo);
-    app::frmWendax& form = window->form();
-    // Lines can be moved only outside auto-run's block building.
-    widget<QAction>(QStringLiteral("mnuEPageAuto"))->trigger();
-    QVERIFY(!form.mnuEPageAuto.checked());
-    std::vector<std::string> lines;
-    for (int i = 0; i < 12; ++i) lines.push_back("Zeile " + std::to_string(i));
-    for (const std::string& line : lines) form.cboMenu.append(line);
-    window->syncChanges();
-
-    auto* list = widget<QListView>(QStringLiteral("cboMenu_list"));
-    const QModelIndex row = list->model()->index(current, 0);
-    list->scrollTo(row);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row).center());
-    QCOMPARE(form.cboMenu.listIndex(), current);
-    auto* bar = widget<QScrollBar>(QStringLiteral("VScroll2"));
-    QVERIFY(bar->isEnabled());
-    QCOMPARE(bar->maximum(), 11);
-    QCOMPARE(bar->value(), current);
-    QVERIFY(!form.MenuChanged);
-
-    bar->triggerAction(QAbstractSlider::SliderAction(action));
-
-    const int shown = movedTo < 0 ? current : movedTo;
-    if (movedTo >= 0) {
-        const std::string moving = lines[static_cast<std::size_t>(current)];
-        lines.erase(lines.begin() + current);
-        lines.insert(lines.begin() + movedTo, moving);
-    }
-    QCOMPARE(form.cboMenu.entries(), lines);
-    QCOMPARE(form.MenuChanged, movedTo >= 0);
-    QCOMPARE(form.cboMenu.listIndex(), shown);
-    QCOMPARE(bar->value(), shown);  // a refused move puts the thumb back
-    QCOMPARE(shownRow(list), shown);
-    for (int i = 0; i < 12; ++i)
-        QCOMPARE(rowText(list, i), QString::fromStdString(lines[static_cast<std::size_t>(i)]));
-}
-
-void MainWindowTest::previewScrollBarTurnsThePreviewPage() {
-    // Two pages of the main block auto-run has begun: navigate_to and the
-    // next-page item on page 1, show_map on page 2, which is shown.
-    app::frmWendax& form = window->form();
-    QVERIFY(form.mnuEPageAuto.checked());
-    form.imgWXMenu_Click(35);
-    form.imgWXMenu_Click(app::frmWendax::kNextPageButton);
-    form.imgWXMenu_Click(64);
-    window->syncChanges();
-    auto* bar = widget<QScrollBar>(QStringLiteral("HScroll1"));
-    QCOMPARE(bar->maximum(), 2);
-    QCOMPARE(bar->value(), 2);
-
-    struct Shown {
-        int page;
-        const char* title;
-        const char* place0;
-        const char* place1;
-    };
-    auto check = [this](const Shown& expected) {
-        QCOMPARE(int(window->form().preview.PreviewPage), expected.page);
-        QCOMPARE(widget<QScrollBar>(QStringLiteral("HScroll1"))->value(), expected.page);
-        // Both frames hold the page, whichever of them is visible.
-        for (const QChar frame : {QLatin1Char('H'), QLatin1Char('Q')}) {
-            QCOMPARE(widget<QLabel>(QStringLiteral("lblMenu%1").arg(frame))->text(), QString::fromUtf8(expected.title));
-            QCOMPARE(widget<QLabel>(QStringLiteral("lblMen%1_0").arg(frame))->text(), QString::fromUtf8(expected.place0));
-            QCOMPARE(widget<QLabel>(QStringLiteral("lblMen%1_1").arg(frame))->text(), QString::fromUtf8(expected.place1));
-        }
-    };
-    check({2, "Hauptmenü 2/§", "Karte anzeigen", ""});
-    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    check({1, "Hauptmenü 1/§", "Navigieren zu", "Nächste Seite"});
-    QVERIFY(!widget<QLabel>(QStringLiteral("imgMenH_1"))->isHidden());
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    check({2, "Hauptmenü 2/§", "Karte anzeigen", ""});
-    QVERIFY(widget<QLabel>(QStringLiteral("imgMenH_1"))->isHidden());
-}
-
-void MainWindowTest::picturesAreDrawnWhenFirstShown() {
-    // Only the pages seen so far hold their pictures; the others cost nothing yet.
-    auto drawnOnPage = [this](int page) {
-        int drawn = 0;
-        const std::vector<int> buttons = gui::buttonsInReadingOrder(page);
-        for (const int button : buttons)
-            if (!widget<QLabel>(QStringLiteral("imgWXMenu_%1").arg(button))->pixmap().isNull()) ++drawn;
-        return std::pair(drawn, int(buttons.size()));
-    };
-    QCOMPARE(drawnOnPage(0), std::pair(19, 19));
-    for (int page = 1; page < 7; ++page) QCOMPARE(drawnOnPage(page).first, 0);
-
-    widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(3);
-    QCOMPARE(drawnOnPage(3), std::pair(18, 18));
-    QCOMPARE(drawnOnPage(0).first, 19);  // kept for going back
-    QCOMPARE(drawnOnPage(2).first, 0);
-
-    // A place of the preview draws its command when it shows it, and a new
-    // command replaces the picture.
-    app::frmWendax& form = window->form();
-    const bool portrait = form.mnuBHochformat.checked();
-    controls::Image& image = portrait ? form.preview.imgMenH[4] : form.preview.imgMenQ[4];
-    auto* place = widget<QLabel>(portrait ? QStringLiteral("imgMenH_4") : QStringLiteral("imgMenQ_4"));
-    image.setVisible(false);
-    image.setPicture(40);
-    window->syncChanges();
-    QVERIFY(place->pixmap().isNull());
-    image.setVisible(true);
-    window->syncChanges();
-    QVERIFY(place->isVisible());
-    const QImage first = place->pixmap().toImage();
-    QVERIFY(!first.isNull());
-    image.setPicture(41);
-    window->syncChanges();
-    QVERIFY(place->pixmap().toImage() != first);
-    image.setPicture(0);
-    window->syncChanges();
-    QVERIFY(place->pixmap().isNull());
-}
-
-void MainWindowTest::closingUnloadsOnceAndWritesSettings() {
-    const QString settings = folder->filePath(QString::fromUtf8(files::kSettingsFileName));
-    QVERIFY(!QFile::exists(settings));
-    window->close();
-    QVERIFY(window->form().closed());
-    QVERIFY(QFile::exists(settings));
-    QFile::remove(settings);
-    window->close();  // a second close must not unload again
-    QVERIFY(!QFile::exists(settings));
-}
-
-void MainWindowTest::closingSavesTheMenuBeforeWritingTheSettings() {
-    // The save puts the menu folder into the settings list; only a settings
-    // file written after it can carry that folder to the next run.
-    app::frmWendax& form = window->form();
-    const std::string before = form.cboWXIni.entry(3);
-    const QString programFolder = QDir::cleanPath(folder->path());
-    QVERIFY(before != "T.mnu-path=" + programFolder.toStdString());
-    QTest::mouseClick(widget<QWidget>(QStringLiteral("imgWXMenu_35")), Qt::LeftButton);
-    QVERIFY(form.MenuChanged);
-    const QString menuFile = folder->filePath(QStringLiteral("menu.mnu"));
-    host->nextFileName = menuFile.toStdString();
-
-    window->close();
-
-    QCOMPARE(host->fileDialogs, 1);
-    QFile saved(menuFile);
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QVERIFY(saved.readAll().contains("MENUITEM|TASK_NAVIGATE_TO|\r\n"));
-    QFile settings(folder->filePath(QString::fromUtf8(files::kSettingsFileName)));
-    QVERIFY(settings.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = settings.readAll().split('\n');
-    QVERIFY(lines.size() > 3);
-    QCOMPARE(QString::fromLatin1(lines[3]).trimmed(), QStringLiteral("T.mnu-path=") + programFolder);
-}
-
-void MainWindowTest::endMenuItemClosesTheWindow() {
-    QVERIFY(window->isVisible());
-    widget<QAction>(QStringLiteral("mnuDEnde"))->trigger();
-    QVERIFY(window->form().closed());
-    QVERIFY(!window->isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -22,8 +22,8 @@ private slots:
             << QStringLiteral("Menüs|*.mnu") << QStringList{QStringLiteral("Menüs (*.mnu)")};
         QTest::newRow("several patterns")
             << QStringLiteral("Texte|*.txt;*.mnu") << QStringList{QStringLiteral("Texte (*.txt *.mnu)")};
-        QTest::newRow("dangling description") << QStringLiteral("Dateien (*.mnu)|*.mnu|Rest")
-                                              << QStringList{QStringLiteral("Dateien (*.mnu)")};
+        QTest::newRow("dangling description")
+            << QStringLiteral("Dateien (*.mnu)|*.mnu|Rest") << QStringList{QStringLiteral("Dateien (*.mnu)")};
         QTest::newRow("empty") << QString() << QStringList{};
     }
     void filtersBecomeQtNameFilters() {
@@ -38,7 +38,8 @@ private slots:
         QTest::newRow("CR LF") << QStringLiteral("Zeile 1\r\nZeile 2") << QStringLiteral("Zeile 1\nZeile 2");
         QTest::newRow("two breaks") << QStringLiteral("a\r\n\r\nb") << QStringLiteral("a\n\nb");
         QTest::newRow("lone CR") << QStringLiteral("a\rb") << QStringLiteral("a\nb");
-        QTest::newRow("umlauts survive") << QStringLiteral("Menü Löschen ß") << QStringLiteral("Menü Löschen ß");
+        QTest::newRow("umlauts survive")
+            << QStringLiteral("Menü Löschen ß") << QStringLiteral("Menü Löschen ß");
     }
     void textsKeepTheirLineBreaks() {
         QFETCH(QString, text);
@@ -63,8 +64,8 @@ private slots:
             box->accept();
         });
         gui::QtHost host;
-        host.messageBox({app::MessageIcon::Warning, app::MessageButtons::Ok, "T", "Fehler beim Schreiben der Datei.",
-                         "Permission denied"});
+        host.messageBox({app::MessageIcon::Warning, app::MessageButtons::Ok, "T",
+                         "Fehler beim Schreiben der Datei.", "Permission denied"});
         QCOMPARE(text, QStringLiteral("Fehler beim Schreiben der Datei."));
         QCOMPARE(informative, QStringLiteral("Permission denied"));
     }

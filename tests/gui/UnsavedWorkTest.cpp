@@ -24,7 +24,7 @@
 
 #include "gui/MainWindow.h"
 #include "gui/TerminationSignal.h"
-#include "ScriptedHost.h"
+#include "TestHost.h"
 
 using namespace vostrel;
 
@@ -52,7 +52,8 @@ bool endFromOutside() {
     message.message = WM_QUERYENDSESSION;
     message.lParam = ENDSESSION_LOGOFF;
     qintptr result = 0;
-    const bool taken = QAbstractEventDispatcher::instance()->filterNativeEvent("windows_generic_MSG", &message, &result);
+    const bool taken =
+        QAbstractEventDispatcher::instance()->filterNativeEvent("windows_generic_MSG", &message, &result);
     return taken && result == TRUE;
 #else
     return std::raise(SIGTERM) == 0;
@@ -70,8 +71,9 @@ private slots:
         QVERIFY(folder->isValid());
         QFile settings(folder->filePath(QStringLiteral("Zumzum.ini")));
         QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[Initiierung]\r\nSpracheDEF=Deutsch\r\nAutoAblauf=0\r\nT.mnu-path=x\r\nHochformat=1\r\n"
-                       "ButtonSper=1\r\nStandardRe=0\r\nX=0\r\nX=0\r\nX=0\r\nX=0\r\n");
+        settings.write(
+            "[Initiierung]\r\nSpracheDEF=Deutsch\r\nAutoAblauf=0\r\nT.mnu-path=x\r\nHochformat=1\r\n"
+            "ButtonSper=1\r\nStandardRe=0\r\nX=0\r\nX=0\r\nX=0\r\nX=0\r\n");
     }
     void cleanup() {
         window.reset();
@@ -112,11 +114,9 @@ private slots:
         QTest::addColumn<int>("languageButton");
         QTest::addColumn<QStringList>("saveQuestion");
         QTest::addColumn<QStringList>("yesNo");
-        QTest::newRow("German") << 1 << words("Abbrechen|Speichern|Verwerfen")
-                                << words("Ja|Nein");
+        QTest::newRow("German") << 1 << words("Abbrechen|Speichern|Verwerfen") << words("Ja|Nein");
         QTest::newRow("English") << 5 << words("Cancel|Discard|Save") << words("No|Yes");
-        QTest::newRow("French") << 7 << words("Annuler|Enregistrer|Ne pas tenir compte")
-                                << words("Non|Oui");
+        QTest::newRow("French") << 7 << words("Annuler|Enregistrer|Ne pas tenir compte") << words("Non|Oui");
     }
     void qtButtonsSpeakTheInterfaceLanguage() {
         QFETCH(int, languageButton);
@@ -169,8 +169,10 @@ private slots:
 
 private:
     void openWindow(bool scripted) {
-        host = std::make_unique<guitest::ScriptedHost>();
-        window = std::make_unique<gui::MainWindow>(folder->path().toStdString(), scripted ? host.get() : nullptr);
+        host = std::make_unique<testsupport::TestHost>(
+            testsupport::TestHost::answering(app::Answer::Yes, app::Answer::Save));
+        window =
+            std::make_unique<gui::MainWindow>(folder->path().toStdString(), scripted ? host.get() : nullptr);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -195,11 +197,12 @@ private:
 
     // The document is empty, so a language switch asks nothing.
     void clickLanguage(int button) {
-        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdWXButton_%1").arg(button)), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget*>(QStringLiteral("cmdWXButton_%1").arg(button)),
+                          Qt::LeftButton);
     }
 
     std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<guitest::ScriptedHost> host;
+    std::unique_ptr<testsupport::TestHost> host;
     std::unique_ptr<gui::MainWindow> window;
 };
 

@@ -12,7 +12,6 @@
 #include <memory>
 
 #include "EditorUnderTest.h"
-#include "ScriptedHost.h"
 #include "gui/CommandButton.h"
 #include "gui/FocusRing.h"
 #include "gui/MainWindow.h"
@@ -21,7 +20,7 @@ using namespace vostrel;
 
 Q_DECLARE_METATYPE(QWidget* (vostrel::gui::MainWindow::*)() const)
 
-class WindowHandlingTest : public QObject, private guitest::EditorUnderTest<guitest::ScriptedHost> {
+class WindowHandlingTest : public QObject, private guitest::EditorUnderTest {
     Q_OBJECT
 
 private slots:
@@ -44,13 +43,9 @@ private:
     }
 };
 
-void WindowHandlingTest::init() {
-    QVERIFY(openEditor(true));
-}
+void WindowHandlingTest::init() { QVERIFY(openEditor(true)); }
 
-void WindowHandlingTest::cleanup() {
-    closeEditor();
-}
+void WindowHandlingTest::cleanup() { closeEditor(); }
 
 void WindowHandlingTest::resizingZoomsTheLayout_data() {
     QTest::addColumn<QSize>("grow");  // added to the client's start size
@@ -76,8 +71,7 @@ void WindowHandlingTest::resizingZoomsTheLayout() {
     QTRY_COMPARE(window->zoomFactor(), factor);
     // The layout is zoomed and centred: the space it leaves is shared equally.
     const QSize used = (QSizeF(start) * factor).toSize();
-    const QPoint origin((client->width() - used.width()) / 2,
-                        (client->height() - used.height()) / 2);
+    const QPoint origin((client->width() - used.width()) / 2, (client->height() - used.height()) / 2);
     QVERIFY(origin.x() >= 0 && origin.y() >= 0);
     auto near = [](QRect actual, QRect expected) {
         // Edges are rounded one by one: a pixel either way.
@@ -104,9 +98,8 @@ void WindowHandlingTest::tabWalksOnceRoundTheWindow() {
     for (const char* name : {"imgWXMenu_35", "imgWXMenu_29"})
         QTest::mouseClick(widget(QString::fromUtf8(name)), Qt::LeftButton);
     QCOMPARE(window->form().PageButtonCount, 2);
-    const QString place = widget(QStringLiteral("imgMenH_0"))->isVisible()
-                              ? QStringLiteral("imgMenH_")
-                              : QStringLiteral("imgMenQ_");
+    const QString place = widget(QStringLiteral("imgMenH_0"))->isVisible() ? QStringLiteral("imgMenH_")
+                                                                           : QStringLiteral("imgMenQ_");
     QWidget* start = widget(QStringLiteral("imgWXMenu_35"));
     start->setFocus(Qt::TabFocusReason);
     QStringList walk;
@@ -120,9 +113,8 @@ void WindowHandlingTest::tabWalksOnceRoundTheWindow() {
         if (!qobject_cast<gui::CommandButton*>(focused)) {
             auto* ring = window->findChild<gui::FocusRing*>();
             QCOMPARE(ring->target(), focused);
-            QVERIFY(ring->isVisible() &&
-                    ring->geometry().contains(
-                        QRect(focused->mapTo(window.get(), QPoint()), focused->size())));
+            QVERIFY(ring->isVisible() && ring->geometry().contains(
+                                             QRect(focused->mapTo(window.get(), QPoint()), focused->size())));
         }
     }
     // Once round: no second command button, one place of the preview, and
@@ -155,10 +147,9 @@ void WindowHandlingTest::refusedClickSaysWhyInTheStatusLine_data() {
         << "imgWXMenu_35"
         << "Button locked: the command is already in the menu (Extras > Lock "
            "Button turns the lock off).";
-    QTest::newRow("caption, French")
-        << "cmdWXButton_7"
-        << "lblWXMenu_29"
-        << "Cliquez sur l'image au-dessus du libellé pour ajouter la commande.";
+    QTest::newRow("caption, French") << "cmdWXButton_7"
+                                     << "lblWXMenu_29"
+                                     << "Cliquez sur l'image au-dessus du libellé pour ajouter la commande.";
 }
 
 void WindowHandlingTest::refusedClickSaysWhyInTheStatusLine() {
@@ -184,12 +175,9 @@ void WindowHandlingTest::secondaryWindowsCloseByKeyOrButton_data() {
     QTest::addColumn<QString>("item");
     QTest::addColumn<Opened>("opened");
     QTest::addColumn<QString>("button");  // clicked instead of pressing Escape
-    QTest::newRow("manual, Escape")
-        << "mnuAnleitung" << Opened(&gui::MainWindow::textWindow) << QString();
-    QTest::newRow("information, Escape")
-        << "mnuInfo" << Opened(&gui::MainWindow::infoWindow) << QString();
-    QTest::newRow("findings, Escape")
-        << "mnuECheck" << Opened(&gui::MainWindow::checkWindow) << QString();
+    QTest::newRow("manual, Escape") << "mnuAnleitung" << Opened(&gui::MainWindow::textWindow) << QString();
+    QTest::newRow("information, Escape") << "mnuInfo" << Opened(&gui::MainWindow::infoWindow) << QString();
+    QTest::newRow("findings, Escape") << "mnuECheck" << Opened(&gui::MainWindow::checkWindow) << QString();
     QTest::newRow("information, close button")
         << "mnuInfo" << Opened(&gui::MainWindow::infoWindow) << "cmdClose";
 }
@@ -206,12 +194,10 @@ void WindowHandlingTest::secondaryWindowsCloseByKeyOrButton() {
     QVERIFY(QTest::qWaitForWindowActive(secondary));
     // One typeface in every window: no title or text box in a face of its own.
     for (const QWidget* child : secondary->findChildren<QWidget*>())
-        QVERIFY2(child->font().family() == window->font().family(),
-                 qPrintable(child->objectName()));
+        QVERIFY2(child->font().family() == window->font().family(), qPrintable(child->objectName()));
     if (button.isEmpty()) {
-        QTest::keyClick(
-            QApplication::focusWidget() ? QApplication::focusWidget() : secondary.data(),
-            Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : secondary.data(),
+                        Qt::Key_Escape);
     } else {
         auto* box = secondary->findChild<QDialogButtonBox*>(button);
         QVERIFY(box);

@@ -32,8 +32,7 @@ struct Run {
     std::string err;
 };
 
-Run check(const std::vector<std::string>& files, Language language = Language::English,
-          bool json = false) {
+Run check(const std::vector<std::string>& files, Language language = Language::English, bool json = false) {
     std::ostringstream out, err;
     const int status = menu::runCheck(files, language, json, out, err);
     return {status, out.str(), err.str()};
@@ -82,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{"Unreadable", {kMissing}, menu::kUnreadable, 0, true},
                       // An unreadable file wins over errors, and the readable files are still checked.
                       StatusCase{"UnreadableAndFaulty", {kMissing, kHandEdited}, menu::kUnreadable, 6, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(MenuToolCheck, PrintsFileLineSeverityMessageAndRule) {
     const auto lines = linesOf(check({kHandEdited}).out);
@@ -93,7 +92,8 @@ TEST(MenuToolCheck, PrintsFileLineSeverityMessageAndRule) {
         ASSERT_TRUE(std::regex_match(line, m, format)) << line;
         EXPECT_EQ(m[1].str(), kHandEdited);
     }
-    EXPECT_EQ(lines[0], kHandEdited + ":4: error: The line ends in a blank after its last \"|\". [trailing-blank]");
+    EXPECT_EQ(lines[0],
+              kHandEdited + ":4: error: The line ends in a blank after its last \"|\". [trailing-blank]");
     EXPECT_EQ(lines[2], kHandEdited +
                             ":6: warning: The task SET_VOICES is in no row of the command table; the "
                             "preview shows \"Wrong comand\". [unknown-command]");
@@ -178,10 +178,9 @@ TEST(MenuToolShow, OnePageAndMissingPages) {
         int status;
         const char* firstLine;  // "" when nothing is printed
     };
-    for (const auto& c : {Case{0, menu::kClean, "Page 1: Hauptmenü 1/2"},
-                          Case{2, menu::kClean, "Page 2: Hauptmenü 2/2"},
-                          Case{3, menu::kClean, "Page 3: Einstellungen 1/1"},
-                          Case{4, menu::kFaulty, ""}}) {
+    for (const auto& c :
+         {Case{0, menu::kClean, "Page 1: Hauptmenü 1/2"}, Case{2, menu::kClean, "Page 2: Hauptmenü 2/2"},
+          Case{3, menu::kClean, "Page 3: Einstellungen 1/1"}, Case{4, menu::kFaulty, ""}}) {
         const auto run = show(kExample, c.page, Language::English);
         EXPECT_EQ(run.status, c.status) << *c.page;
         const auto lines = linesOf(run.out);
@@ -214,10 +213,12 @@ TEST(MenuToolShow, HandEditedLinesShowAsThePreviewDrawsThem) {
 
 TEST(MenuToolShow, PagingFollowsThePreviewsPageSearch) {
     // A gap in the numbering: asking for page 2 finds page 3, and paging goes on after it.
-    const std::vector<std::string> lines = {
-        "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE1|Main-Menu 1/2|",
-        "MENUITEM|TASK_ABOUT|",                   "MENUITEM|TASK_PAGE3|",
-        "MENUPAGE|TASK_PAGE3|Main-Menu 2/2|",     "MENUITEM|TASK_PAGE1|"};
+    const std::vector<std::string> lines = {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
+                                            "MENUPAGE|TASK_PAGE1|Main-Menu 1/2|",
+                                            "MENUITEM|TASK_ABOUT|",
+                                            "MENUITEM|TASK_PAGE3|",
+                                            "MENUPAGE|TASK_PAGE3|Main-Menu 2/2|",
+                                            "MENUITEM|TASK_PAGE1|"};
     const auto page = menu::showPage(lines, 2, Language::English);
     ASSERT_TRUE(page.has_value());
     EXPECT_EQ(page->number, 3);
@@ -239,8 +240,8 @@ struct FixCase {
     std::string file;
     bool dryRun;
     int status;
-    bool diff;        // a unified diff on `out`
-    bool fileChanged; // the menu file itself was rewritten
+    bool diff;         // a unified diff on `out`
+    bool fileChanged;  // the menu file itself was rewritten
 };
 
 void PrintTo(const FixCase& c, std::ostream* os) { *os << c.name; }
@@ -270,6 +271,6 @@ INSTANTIATE_TEST_SUITE_P(
         FixCase{"DryRunWritesNothing", kData + "/rules/keyword-case.mnu", true, menu::kClean, true, false},
         FixCase{"ErrorNeedingAPersonLeft", kData + "/rules/comma.mnu", false, menu::kFaulty, false, false},
         FixCase{"Unreadable", kMissing, false, menu::kUnreadable, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -37,13 +37,13 @@ TEST(AtomicSave, KeepsLinksModesAndReadOnlyFilesAndLeavesNoTemporaryFile) {
     const std::string longName = std::string(246, 'n') + ".mnu";  // 250 bytes
     struct Case {
         const char* what;
-        std::string target;                  // the name saved to
-        std::function<void()> prepare;       // runs in a fresh folder
+        std::string target;             // the name saved to
+        std::function<void()> prepare;  // runs in a fresh folder
         bool saves;
-        std::string file;                    // the file whose bytes and mode are checked
-        std::string expected;                // its bytes afterwards
-        unsigned mode;                       // its permission bits afterwards (0: not checked)
-        std::set<std::string> names;         // everything in the folder afterwards
+        std::string file;             // the file whose bytes and mode are checked
+        std::string expected;         // its bytes afterwards
+        unsigned mode;                // its permission bits afterwards (0: not checked)
+        std::set<std::string> names;  // everything in the folder afterwards
     };
     const auto write = [&](const std::string& name, unsigned mode) {
         std::ofstream(folder / name, std::ios::binary) << "old";
@@ -51,13 +51,33 @@ TEST(AtomicSave, KeepsLinksModesAndReadOnlyFilesAndLeavesNoTemporaryFile) {
     };
     const Case cases[] = {
         {"new file", "new.mnu", [] {}, true, "new.mnu", "new", 0, {"new.mnu"}},
-        {"link written through", "link.mnu",
-         [&] { write("real.mnu", 0644); fs::create_symlink("real.mnu", folder / "link.mnu"); },
-         true, "real.mnu", "new", 0644, {"link.mnu", "real.mnu"}},
-        {"private file stays private", "p.mnu", [&] { write("p.mnu", 0600); }, true, "p.mnu", "new",
-         0600, {"p.mnu"}},
-        {"no write bit: refused, even for root", "ro.mnu", [&] { write("ro.mnu", 0444); }, false,
-         "ro.mnu", "old", 0444, {"ro.mnu"}},
+        {"link written through",
+         "link.mnu",
+         [&] {
+             write("real.mnu", 0644);
+             fs::create_symlink("real.mnu", folder / "link.mnu");
+         },
+         true,
+         "real.mnu",
+         "new",
+         0644,
+         {"link.mnu", "real.mnu"}},
+        {"private file stays private",
+         "p.mnu",
+         [&] { write("p.mnu", 0600); },
+         true,
+         "p.mnu",
+         "new",
+         0600,
+         {"p.mnu"}},
+        {"no write bit: refused, even for root",
+         "ro.mnu",
+         [&] { write("ro.mnu", 0444); },
+         false,
+         "ro.mnu",
+         "old",
+         0444,
+         {"ro.mnu"}},
         {"longest name", longName, [] {}, true, longName, "new", 0, {longName}},
         {"missing folder", "none/x.mnu", [] {}, false, "none/x.mnu", "", 0, {}},
     };

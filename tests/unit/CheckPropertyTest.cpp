@@ -47,8 +47,8 @@ TEST(CheckProperty, EveryMenuBuiltByClicksChecksWithoutAnError) {
         autoSettingsBlocks += reached.settingsInAutoRun;
         longMenus += reached.pages > 10;
         restarts += reached.restarted;
-        answers += sequence.host().questions;
-        warnings += sequence.host().warnings;
+        answers += sequence.questions();
+        warnings += sequence.warnings();
     }
     EXPECT_EQ(failures, 0) << "shortest failing sequence:\n" << shortest;
 
@@ -71,8 +71,7 @@ TEST(CheckProperty, EveryMenuBuiltByClicksChecksWithoutAnError) {
 TEST(CheckProperty, CommandsAfterTheBlockEndedGiveAMenuTheCheckRefuses) {
     ProgramFolder folder;
     writeSettings(folder.path(), settingsFile("English", false, false, true));
-    std::mt19937 random;  // no question comes up: manual mode, nothing deleted
-    RandomHost host(random);
+    vostrel::testsupport::TestHost host;  // no question comes up: manual mode, nothing deleted
     frmWendax form(host, folder.path());
     form.Form_Load();
     form.cmdWXButton_Click(3);

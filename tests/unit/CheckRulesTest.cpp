@@ -42,12 +42,18 @@ Lines exampleMenu() {
 
 // The menu of the worked building sequence: a settings block but no menu_preferences item.
 Lines workedExample() {
-    return {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE1|Hauptmenü 1/2|",
-            "MENUITEM|TASK_NAVIGATE_TO|",             "MENUITEM|TASK_PLAN_VIA|",
-            "MENUITEM|TASK_PAGE2|",                   "MENUPAGE|TASK_PAGE2|Hauptmenü 2/2|",
-            "MENUITEM|TASK_SHOW_MAP|",                "MENUITEM|TASK_PAGE1|",
-            "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE3|Einstellungen 1/1|",
-            "MENUITEM|TASK_SET_VOLUME|",              "MENUITEM|TASK_PAGE1|"};
+    return {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
+            "MENUPAGE|TASK_PAGE1|Hauptmenü 1/2|",
+            "MENUITEM|TASK_NAVIGATE_TO|",
+            "MENUITEM|TASK_PLAN_VIA|",
+            "MENUITEM|TASK_PAGE2|",
+            "MENUPAGE|TASK_PAGE2|Hauptmenü 2/2|",
+            "MENUITEM|TASK_SHOW_MAP|",
+            "MENUITEM|TASK_PAGE1|",
+            "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|",
+            "MENUPAGE|TASK_PAGE3|Einstellungen 1/1|",
+            "MENUITEM|TASK_SET_VOLUME|",
+            "MENUITEM|TASK_PAGE1|"};
 }
 
 Lines replaced(Lines lines, int lineNumber, std::string text) {
@@ -83,8 +89,8 @@ Lines longMainBlock(int pages) {
     Lines lines = {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|"};
     for (int n = 1; n <= pages; ++n) {
         if (n > 1) lines.push_back("MENUITEM|TASK_PAGE" + std::to_string(n) + "|");
-        lines.push_back("MENUPAGE|TASK_PAGE" + std::to_string(n) + "|Main-Menu " + std::to_string(n) +
-                        "/" + std::to_string(pages) + "|");
+        lines.push_back("MENUPAGE|TASK_PAGE" + std::to_string(n) + "|Main-Menu " + std::to_string(n) + "/" +
+                        std::to_string(pages) + "|");
         lines.push_back("MENUITEM|TASK_ABOUT|");
     }
     lines.push_back("MENUITEM|TASK_PAGE1|");
@@ -116,17 +122,19 @@ std::vector<FaultCase> faultCases() {
     loneLf.erase(loneLf.find("PLAN_VIA|\r\n") + 9, 1);  // line 4 ends in LF only
     std::string loneCr = file;
     loneCr.insert(loneCr.find("SHOW_MAP|") + 9, "\r");  // a stray CR at the end of line 5
-    const Lines settingsFirst = {
-        "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE1|Einstellungen 1/1|",
-        "MENUITEM|TASK_SET_VOLUME|",              "MENUITEM|TASK_PAGE1|",
-        "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE2|Hauptmenü 1/1|",
-        "MENUITEM|TASK_MENU_PREFERENCES|",        "MENUITEM|TASK_PAGE1|"};
+    const Lines settingsFirst = {"MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|",
+                                 "MENUPAGE|TASK_PAGE1|Einstellungen 1/1|",
+                                 "MENUITEM|TASK_SET_VOLUME|",
+                                 "MENUITEM|TASK_PAGE1|",
+                                 "MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
+                                 "MENUPAGE|TASK_PAGE2|Hauptmenü 1/1|",
+                                 "MENUITEM|TASK_MENU_PREFERENCES|",
+                                 "MENUITEM|TASK_PAGE1|"};
     const Lines secondSettings = {"MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|",
                                   "MENUPAGE|TASK_PAGE4|Einstellungen 1/1|", "MENUITEM|TASK_SET_VOLUME|",
                                   "MENUITEM|TASK_PAGE1|"};
-    const Lines secondMain = {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
-                              "MENUPAGE|TASK_PAGE4|Hauptmenü 1/1|", "MENUITEM|TASK_ABOUT|",
-                              "MENUITEM|TASK_PAGE1|"};
+    const Lines secondMain = {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE4|Hauptmenü 1/1|",
+                              "MENUITEM|TASK_ABOUT|", "MENUITEM|TASK_PAGE1|"};
     const Lines hundredPages = longMainBlock(100);
     Lines utf8 = ex;  // "ü" as its two UTF-8 bytes read one by one
     for (auto& line : utf8)
@@ -138,7 +146,10 @@ std::vector<FaultCase> faultCases() {
         {"byte-order mark kept in the document", replaced(ex, 1, "ï»¿" + ex[0]), {}, {"byte-order-mark@1"}},
         {"lone LF", {}, loneLf, {"lone-lf@4"}},
         {"lone CR in the file", {}, loneCr, {"lone-cr@5"}},
-        {"lone CR in the document", replaced(ex, 5, "MENUITEM|TASK_SHOW_\rMAP|"), {}, {"lone-cr@5", "unknown-command@5"}},
+        {"lone CR in the document",
+         replaced(ex, 5, "MENUITEM|TASK_SHOW_\rMAP|"),
+         {},
+         {"lone-cr@5", "unknown-command@5"}},
         {"no line end after the last line", {}, file.substr(0, file.size() - 2), {"missing-line-end@17"}},
         {"empty line inside a page", inserted(ex, 5, ""), {}, {"empty-line@5"}},
         {"empty line too many at the end", {}, file + "\r\n", {"empty-line@18"}},
@@ -149,58 +160,102 @@ std::vector<FaultCase> faultCases() {
         {"saved as UTF-8 by a text editor", utf8, {}, {"utf8-as-windows-1252@2"}},
         {"UTF-8 look-alike beside genuine Windows-1252 text", replaced(utf8, 2, ex[1]), {}, {}},
         {"comma in a title", replaced(ex, 2, "MENUPAGE|TASK_PAGE1|Hauptmenü, Navi 1/2|"), {}, {"comma@2"}},
-        {"double quote in a title", replaced(ex, 2, "MENUPAGE|TASK_PAGE1|\"Haupt\" 1/2|"), {}, {"double-quote@2"}},
+        {"double quote in a title",
+         replaced(ex, 2, "MENUPAGE|TASK_PAGE1|\"Haupt\" 1/2|"),
+         {},
+         {"double-quote@2"}},
         // ---- line level
         {"unknown keyword", replaced(ex, 4, "MENUTEM|TASK_PLAN_VIA|"), {}, {"unknown-line-kind@4"}},
-        {"item with a third field", replaced(ex, 4, "MENUITEM|TASK_PLAN_VIA|X|"), {}, {"unknown-line-kind@4"}},
+        {"item with a third field",
+         replaced(ex, 4, "MENUITEM|TASK_PLAN_VIA|X|"),
+         {},
+         {"unknown-line-kind@4"}},
         {"item without TASK_", replaced(ex, 4, "MENUITEM|PLAN_VIA|"), {}, {"unknown-line-kind@4"}},
-        {"block head with a wrong third field", replaced(ex, 13, "MENUBLOCK|BLOCK_PREF|BTM_GPS|"), {},
+        {"block head with a wrong third field",
+         replaced(ex, 13, "MENUBLOCK|BLOCK_PREF|BTM_GPS|"),
+         {},
          {"unknown-line-kind@13"}},
-        {"page head with a leading zero", replaced(ex, 9, "MENUPAGE|TASK_PAGE02|Hauptmenü 2/2|"), {},
+        {"page head with a leading zero",
+         replaced(ex, 9, "MENUPAGE|TASK_PAGE02|Hauptmenü 2/2|"),
+         {},
          {"unknown-line-kind@9"}},
-        {"page head without k/m, next page numbered on", replaced(ex, 2, "MENUPAGE|TASK_PAGE1|Hauptmenü|"), {},
+        {"page head without k/m, next page numbered on",
+         replaced(ex, 2, "MENUPAGE|TASK_PAGE1|Hauptmenü|"),
+         {},
          {"unknown-line-kind@2"}},
         {"keyword in lower case", replaced(ex, 4, "Menuitem|TASK_PLAN_VIA|"), {}, {"keyword-case@4"}},
         {"task in lower case", replaced(ex, 4, "MENUITEM|task_plan_via|"), {}, {"name-case@4"}},
         {"missing closing bar", replaced(ex, 4, "MENUITEM|TASK_PLAN_VIA"), {}, {"missing-closing-bar@4"}},
-        {"task in no row of the command table", replaced(ex, 4, "MENUITEM|TASK_PLAN_VIAA|"), {}, {"unknown-command@4"}},
+        {"task in no row of the command table",
+         replaced(ex, 4, "MENUITEM|TASK_PLAN_VIAA|"),
+         {},
+         {"unknown-command@4"}},
         // ---- structure
         {"empty document", {}, {}, {"empty-menu@0"}},
         {"empty file", {}, std::string{}, {"empty-menu@0"}},
-        {"main block head missing", removed(ex, 1), {}, {"first-line-not-main-block@1", "settings-before-main@12"}},
-        {"settings block before the main block", settingsFirst, {},
+        {"main block head missing",
+         removed(ex, 1),
+         {},
+         {"first-line-not-main-block@1", "settings-before-main@12"}},
+        {"settings block before the main block",
+         settingsFirst,
+         {},
          {"first-line-not-main-block@1", "settings-before-main@1"}},
         {"block head without a page head", removed(ex, 14), {}, {"block-head-without-page@13"}},
         {"second settings block", appended(ex, secondSettings), {}, {"duplicate-block@18"}},
         {"second main block", appended(ex, secondMain), {}, {"duplicate-block@18"}},
-        {"page numbers skip one", replaced(ex, 14, "MENUPAGE|TASK_PAGE4|Einstellungen 1/1|"), {},
+        {"page numbers skip one",
+         replaced(ex, 14, "MENUPAGE|TASK_PAGE4|Einstellungen 1/1|"),
+         {},
          {"page-number-sequence@14"}},
-        {"page numbers restart in the settings block", replaced(ex, 14, "MENUPAGE|TASK_PAGE1|Einstellungen 1/1|"), {},
+        {"page numbers restart in the settings block",
+         replaced(ex, 14, "MENUPAGE|TASK_PAGE1|Einstellungen 1/1|"),
+         {},
          {"page-number-sequence@14"}},
         {"page 2 numbered 3, and the item leading to it too",
-         replaced(replaced(ex, 8, "MENUITEM|TASK_PAGE3|"), 9, "MENUPAGE|TASK_PAGE3|Hauptmenü 2/2|"), {},
+         replaced(replaced(ex, 8, "MENUITEM|TASK_PAGE3|"), 9, "MENUPAGE|TASK_PAGE3|Hauptmenü 2/2|"),
+         {},
          {"page-number-sequence@9", "page-number-sequence@14"}},
-        {"page number with three digits", hundredPages, {},
+        {"page number with three digits",
+         hundredPages,
+         {},
          {"page-number-above-99@298", "page-number-above-99@299"}},
-        {"k does not match the place in the block", replaced(ex, 9, "MENUPAGE|TASK_PAGE2|Hauptmenü 3/2|"), {},
+        {"k does not match the place in the block",
+         replaced(ex, 9, "MENUPAGE|TASK_PAGE2|Hauptmenü 3/2|"),
+         {},
          {"page-in-block@9"}},
-        {"m does not match the block's page count", replaced(ex, 2, "MENUPAGE|TASK_PAGE1|Hauptmenü 1/3|"), {},
+        {"m does not match the block's page count",
+         replaced(ex, 2, "MENUPAGE|TASK_PAGE1|Hauptmenü 1/3|"),
+         {},
          {"block-page-count@2"}},
-        {"open placeholder", replaced(ex, 9, "MENUPAGE|TASK_PAGE2|Hauptmenü 2/§|"), {}, {"unresolved-placeholder@9"}},
+        {"open placeholder",
+         replaced(ex, 9, "MENUPAGE|TASK_PAGE2|Hauptmenü 2/§|"),
+         {},
+         {"unresolved-placeholder@9"}},
         {"page with no command", removed(removed(ex, 11), 10), {}, {"empty-page@9"}},
         {"six commands on a page", inserted(ex, 8, "MENUITEM|TASK_ABOUT|"), {}, {"too-many-commands@8"}},
-        {"command moved behind the next-page item", replaced(replaced(ex, 7, ex[7]), 8, ex[6]), {},
+        {"command moved behind the next-page item",
+         replaced(replaced(ex, 7, ex[7]), 8, ex[6]),
+         {},
          {"item-after-closing@8"}},
         {"next-page item deleted", removed(ex, 8), {}, {"page-not-closed@7"}},
-        {"page closed by menu-end although a page follows", replaced(ex, 8, "MENUITEM|TASK_PAGE1|"), {},
+        {"page closed by menu-end although a page follows",
+         replaced(ex, 8, "MENUITEM|TASK_PAGE1|"),
+         {},
          {"page-not-closed@8"}},
-        {"next-page item leads to the wrong page", replaced(ex, 8, "MENUITEM|TASK_PAGE3|"), {},
+        {"next-page item leads to the wrong page",
+         replaced(ex, 8, "MENUITEM|TASK_PAGE3|"),
+         {},
          {"next-page-target@8"}},
         {"main block not ended", removed(ex, 12), {}, {"block-not-ended@11"}},
         {"last block not ended", firstLines(ex, 16), {}, {"block-not-ended@16"}},
-        {"menu_preferences without a settings block", firstLines(ex, 12), {},
+        {"menu_preferences without a settings block",
+         firstLines(ex, 12),
+         {},
          {"menu-preferences-without-settings@7"}},
-        {"settings block no item leads to", replaced(ex, 7, "MENUITEM|TASK_ABOUT|"), {},
+        {"settings block no item leads to",
+         replaced(ex, 7, "MENUITEM|TASK_ABOUT|"),
+         {},
          {"settings-unreachable@13"}},
     };
 }
@@ -215,13 +270,12 @@ TEST_P(CheckRules, ReportsExactlyTheFault) {
     EXPECT_EQ(summary(run(c)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(FaultyMenus, CheckRules, ::testing::ValuesIn(faultCases()),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (auto& ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(FaultyMenus, CheckRules, ::testing::ValuesIn(faultCases()), [](const auto& test) {
+    std::string name = test.param.name;
+    for (auto& ch : name)
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    return name;
+});
 
 TEST(CheckRulesCoverage, EveryRuleHasAFaultyMenuAndNoOtherRuleIsReported) {
     const auto& names = vostrel::check::ruleNames();
@@ -260,9 +314,9 @@ TEST(CheckRulesMessages, NameTheNumbersOfTheFault) {
 }
 
 TEST(CheckRulesSeverity, OnlyDoubtfulThingsAreWarnings) {
-    const std::set<std::string> warnings = {"missing-line-end", "name-case", "unknown-command",
-                                            "utf8-as-windows-1252", "empty-page",
-                                            "menu-preferences-without-settings",
+    const std::set<std::string> warnings = {"missing-line-end",    "name-case",
+                                            "unknown-command",     "utf8-as-windows-1252",
+                                            "empty-page",          "menu-preferences-without-settings",
                                             "settings-unreachable"};
     for (const auto& c : faultCases())
         for (const auto& f : run(c))

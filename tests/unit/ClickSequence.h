@@ -23,6 +23,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ClickSequenceSetup.h"
+#include "TestHost.h"
 #include "app/frmWendax.h"
 #include "check/MenuCheck.h"
 #include "files/TextFile.h"
@@ -33,82 +35,6 @@ namespace click_sequences {
 namespace fs = std::filesystem;
 using vostrel::app::Answer;
 using vostrel::app::frmWendax;
-
-inline constexpr std::uint32_t kFirstSeed = 20240611;
-inline constexpr int kRuns = 1000;
-// Each click adds at most one page, so a sequence stays well below the 99 pages the format
-// allows, even with the clicks that end it.
-inline constexpr int kClickBudget = 90;
-
-inline constexpr std::string_view kMenuEndItem = "MENUITEM|TASK_PAGE1|";
-inline constexpr std::string_view kSettingsHead = "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|";
-
-// A settings file for one start of the program.
-inline std::string settingsFile(std::string_view language, bool autoRun, bool lock, bool portrait) {
-    const auto flag = [](bool on) { return on ? "1" : "0"; };
-    return "[Initiierung]\r\nSpracheDEF=" + std::string(language) +
-           "\r\nAutoAblauf=" + flag(autoRun) + "\r\nT.mnu-path=x\r\nHochformat=" + flag(portrait) +
-           "\r\nButtonSper=" + flag(lock) +
-           "\r\nStandardRe=0\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\nXXXXXXXXXX=0\r\n";
-}
-
-inline void writeSettings(const fs::path& folder, const std::string& text) {
-    std::ofstream(folder / "Zumzum.ini", std::ios::binary)
-        << *vostrel::files::encodeWindows1252(text);
-}
-
-// Text as a quoted word of a scenario.
-inline std::string scenarioWord(std::string_view text) {
-    std::string word = "\"";
-    for (const char c : text) {
-        if (c == '\r')
-            word += "\\r";
-        else if (c == '\n')
-            word += "\\n";
-        else
-            word += c;
-    }
-    return word + '"';
-}
-
-inline std::uint32_t environmentNumber(const char* name, std::uint32_t fallback) {
-    const char* text = std::getenv(name);
-    return text && *text ? static_cast<std::uint32_t>(std::strtoul(text, nullptr, 10)) : fallback;
-}
-
-// The user at the message boxes: questions (is the block finished, delete the menu) are
-// answered at random, warnings are acknowledged. The save dialog names the file the test
-// wants; every other dialog is cancelled.
-class RandomHost : public vostrel::app::Host {
-public:
-    explicit RandomHost(std::mt19937& random) : random_(random) {}
-
-    Answer messageBox(const vostrel::app::MessageRequest& request) override {
-        if (request.buttons != vostrel::app::MessageButtons::YesNo) {
-            ++warnings;
-            return Answer::Ok;
-        }
-        const bool yes = std::bernoulli_distribution(0.5)(random_);
-        answers.push_back(yes);
-        ++questions;
-        return yes ? Answer::Yes : Answer::No;
-    }
-    std::optional<fs::path> fileDialog(const vostrel::app::FileDialogRequest& request) override {
-        if (request.kind == vostrel::app::FileDialogKind::Save && savePath)
-            return *savePath;
-        return std::nullopt;
-    }
-    std::string inputBox(const std::string&, const std::string&) override { return {}; }
-    void openUrl(const std::string&) override {}
-
-    std::vector<bool> answers;  // given during the current click; taken by the recorder
-    std::optional<fs::path> savePath;
-    int warnings = 0;
-    int questions = 0;
-
-private:
-    std::mt19937& random_;
-};
 
 // What the generator knows about a sequence once it is built, to show that the sequences
 // reach the interesting corners at all.
@@ -127,8 +53,18 @@ enum class Phase { Empty, BlockOpen, BlockEnded };
 // a user does them between building clicks too.
 class ClickSequence {
 public:
-    ClickSequence(std::uint32_t seed, const fs::path& folder)
-        : seed_(seed), random_(seed), host_(random_), folder_(folder) {}
+    ClickSequence(std::uint32_t seed, const fs::path& folder) : seed_(seed), random_(seed), folder_(folder) {
+        // The user at the message boxes: questions (is the block finished, delete the menu)
+        // are answered at random, everything else is acknowledged. Every dialog is cancelled
+        // until the verdict names the file to save.
+        host_.answerRule = [this](const vostrel::app::MessageRequest& request) {
+            if (request.buttons != vostrel::app::MessageButtons::YesNo) return Answer::Ok;
+            return chance(0.5) ? Answer::Yes : Answer::No;
+        };
+    }
+    // The host's rule draws from this sequence's random numbers.
+    ClickSequence(const ClickSequence&) = delete;
+    ClickSequence& operator=(const ClickSequence&) = delete;
 
     void build() {
         static constexpr const char* kLanguages[] = {"Deutsch", "English", "Français"};
@@ -196,7 +132,9 @@ public:
         // The file as the editor saves it, checked the way the tool checks a file.
         const fs::path saved = folder_ / "built.mnu";
         fs::remove(saved);
-        host_.savePath = saved;
+        host_.fileRule = [saved](const vostrel::app::FileDialogRequest& request) {
+            return request.kind == vostrel::app::FileDialogKind::Save ? std::optional(saved) : std::nullopt;
+        };
         form_->mnuDSpeichern_Click();
         const auto bytes = vostrel::files::readFileBytes(saved);
         if (!bytes) return problems + "the editor saved no file\n";
@@ -218,10 +156,18 @@ public:
     int clicks() const { return clicks_; }
     const std::vector<std::string>& document() const { return form_->cboMenu.entries(); }
     const Reached& reached() const { return reached_; }
-    const RandomHost& host() const { return host_; }
+    // The questions answered and the other boxes acknowledged during the whole sequence.
+    int questions() const { return countMessages(true); }
+    int warnings() const { return countMessages(false); }
 
 private:
     bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
+    int countMessages(bool questions) const {
+        return static_cast<int>(
+            std::count_if(host_.messages.begin(), host_.messages.end(), [questions](const auto& m) {
+                return (m.buttons == vostrel::app::MessageButtons::YesNo) == questions;
+            }));
+    }
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
     int nextBlockLength() {
@@ -248,8 +194,11 @@ private:
     // ---- Clicks, each written down as a scenario step --------------------------------------
 
     void record(const std::string& step) {
-        for (const bool yes : host_.answers) scenario_ << "answer " << (yes ? "yes" : "no") << '\n';
-        host_.answers.clear();
+        for (; recordedMessages_ < host_.messages.size(); ++recordedMessages_) {
+            if (host_.messages[recordedMessages_].buttons != vostrel::app::MessageButtons::YesNo) continue;
+            const bool yes = host_.answers[recordedMessages_] == Answer::Yes;
+            scenario_ << "answer " << (yes ? "yes" : "no") << '\n';
+        }
         scenario_ << step << '\n';
     }
 
@@ -276,8 +225,7 @@ private:
         record("click " + name + " " + std::to_string(index));
         if (name == "cmdWXButton" && index == 10) {
             reached_.settingsBlock = true;
-            reached_.settingsInAutoRun =
-                reached_.settingsInAutoRun || form_->mnuEPageAuto.checked();
+            reached_.settingsInAutoRun = reached_.settingsInAutoRun || form_->mnuEPageAuto.checked();
         }
         reached_.pages = std::max<int>(reached_.pages, form_->NextPageNumber - 1);
         return true;
@@ -315,21 +263,12 @@ private:
                 break;
             }
             case 1:
-                if (!(chance(0.5) && click("cmdWXButton", 0)))
-                    click("imgWXMenu", frmWendax::kNextPageButton);
+                if (!(chance(0.5) && click("cmdWXButton", 0))) click("imgWXMenu", frmWendax::kNextPageButton);
                 break;
-            case 2:
-                endBlock();
-                break;
-            case 3:
-                switchLanguage();
-                break;
-            case 4:
-                lookAround();
-                break;
-            default:
-                changeOption();
-                break;
+            case 2: endBlock(); break;
+            case 3: switchLanguage(); break;
+            case 4: lookAround(); break;
+            default: changeOption(); break;
         }
     }
 
@@ -338,8 +277,7 @@ private:
     void switchLanguage() {
         const int button = std::array{1, 5, 7}[static_cast<std::size_t>(pick(3))];
         const int before = form_->cboMenu.count();
-        if (click("cmdWXButton", button) && form_->cboMenu.count() < before)
-            reached_.restarted = true;
+        if (click("cmdWXButton", button) && form_->cboMenu.count() < before) reached_.restarted = true;
     }
 
     void changeOption() {
@@ -356,12 +294,8 @@ private:
     // Clicks that look at the menu and change no line, and now and then a language switch.
     void lookAround() {
         switch (pick(5)) {
-            case 0:
-                click("cmdWXButton", 9);
-                break;
-            case 1:
-                click(chance(0.5) ? "imgMenH" : "imgMenQ", pick(6));
-                break;
+            case 0: click("cmdWXButton", 9); break;
+            case 1: click(chance(0.5) ? "imgMenH" : "imgMenQ", pick(6)); break;
             case 2: {
                 const int lines = form_->cboMenu.count();
                 if (lines == 0 || !form_->cboMenu.enabled()) break;
@@ -374,21 +308,17 @@ private:
             case 3: {
                 auto& bar = form_->preview.HScroll1;
                 if (!bar.enabled() || !bar.visible()) break;
-                const int value =
-                    std::min(bar.min(), bar.max()) + pick(std::abs(bar.max() - bar.min()) + 1);
+                const int value = std::min(bar.min(), bar.max()) + pick(std::abs(bar.max() - bar.min()) + 1);
                 form_->userScrolls(bar, value);
                 ++clicks_;
                 record("scroll HScroll1 " + std::to_string(value));
                 break;
             }
-            default:
-                switchLanguage();
-                break;
+            default: switchLanguage(); break;
         }
     }
 
-    std::string judge(const char* what,
-                      const std::vector<vostrel::check::Finding>& findings) const {
+    std::string judge(const char* what, const std::vector<vostrel::check::Finding>& findings) const {
         // A settings block that no item leads to, an item leading to no settings block, or a
         // page left without a command is the user's choice of commands; the check only warns.
         static const std::set<std::string> allowedWarnings = {
@@ -403,7 +333,8 @@ private:
 
     std::uint32_t seed_;
     std::mt19937 random_;
-    RandomHost host_;
+    vostrel::testsupport::TestHost host_;
+    std::size_t recordedMessages_ = 0;  // the host's messages already written into the scenario
     fs::path folder_;
     std::optional<frmWendax> form_;
     std::string settings_;
@@ -411,24 +342,6 @@ private:
     int clicks_ = 0;
     bool stuck_ = false;
     Reached reached_;
-};
-
-class ProgramFolder {
-public:
-    ProgramFolder() {
-        std::random_device seed;
-        path_ = fs::temp_directory_path() / ("vostrel-check-property-" + std::to_string(seed()));
-        fs::create_directories(path_);
-    }
-    ~ProgramFolder() {
-        std::error_code ignored;
-        fs::current_path(fs::temp_directory_path(), ignored);  // saving moves into the folder
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
 };
 
 }  // namespace click_sequences

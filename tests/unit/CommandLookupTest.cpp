@@ -21,7 +21,8 @@ struct Lookup {
 };
 
 TEST(CommandLookupTest, CommandsAreFoundWhateverTheirCase) {
-    const fs::path folder = fs::temp_directory_path() / ("vostrel-lookup-" + std::to_string(std::random_device{}()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("vostrel-lookup-" + std::to_string(std::random_device{}()));
     fs::create_directories(folder);
     // With a language chosen, the command table names every button's command.
     std::ofstream(folder / "Zumzum.ini", std::ios::binary)

@@ -113,9 +113,18 @@ TEST(CommandRowsTest, CommandsAreUniqueAndWellFormed) {
 TEST(CommandRowsTest, BindingOrderAnchors) {
     // Button indexes the rest of the editor refers to by number.
     const std::vector<std::pair<int, std::string_view>> anchors = {
-        {1, "about"},       {2, "add_favorite"},     {35, "navigate_to"},    {36, "page"},
-        {37, "page1"},      {32, "menu_preferences"}, {83, "tutorial"},      {84, "menu_recalc_block"},
-        {89, "pair_with_phone"}, {95, "none"},       {101, "Block_cursor"},  {113, "rdstmc_select_coutry"},
+        {1, "about"},
+        {2, "add_favorite"},
+        {35, "navigate_to"},
+        {36, "page"},
+        {37, "page1"},
+        {32, "menu_preferences"},
+        {83, "tutorial"},
+        {84, "menu_recalc_block"},
+        {89, "pair_with_phone"},
+        {95, "none"},
+        {101, "Block_cursor"},
+        {113, "rdstmc_select_coutry"},
         {114, "travel_via"},
     };
     for (const auto& [button, command] : anchors) {
@@ -180,7 +189,7 @@ TEST(CommandRowsTest, LabelLengthsFitTheColumns) {
 
     // Exactly the labels known to fill their 25 columns do.
     const std::set<std::pair<int, std::string>> expectedFullWidth = {
-        {8, "English"},  {18, "German"}, {40, "German"}, {44, "German"},
+        {8, "English"}, {18, "German"}, {40, "German"}, {44, "German"},
         {48, "German"}, {58, "German"}, {59, "German"}, {62, "German"},
     };
     EXPECT_EQ(fullWidth, expectedFullWidth);
@@ -195,7 +204,8 @@ struct TellingRow {
 };
 
 constexpr TellingRow kTellingRows[] = {
-    {8, "delete_route", "Route löschen ohne Best.", "delete route without val.", "Effacer itinéraire sans validation"},
+    {8, "delete_route", "Route löschen ohne Best.", "delete route without val.",
+     "Effacer itinéraire sans validation"},
     {14, "empty", "Leeres Feld", "empty", "Cellule vide"},
     {16, "help_general", "ZA Zivodidir (Hilfe)", "help general", "Aide générale"},
     {18, "help_mainmenu", "Optionen (keine Funktion)", "options", "Aide Menu principal"},

@@ -28,9 +28,28 @@ TEST(FailureBorder, AFailingHandlerLeavesTheDocumentAsItWasAndSaysSo) {
         std::string detail;
     };
     const Case cases[] = {
-        {"after clicks", [&] { form.imgWXMenu_Click(36); form.imgWXMenu_Click(40); throw std::runtime_error("boom"); }, "boom"},
-        {"after edits", [&] { form.cboMenu.replace(0, "x"); form.cboMenu.remove(1); form.cboMenu.clear(); throw std::bad_alloc(); }, "out of memory"},
-        {"after a reset", [&] { form.cboMenu.assignAll({"a", "b"}); form.cboMenu.insert(0, "c"); throw 7; }, "unknown exception"},
+        {"after clicks",
+         [&] {
+             form.imgWXMenu_Click(36);
+             form.imgWXMenu_Click(40);
+             throw std::runtime_error("boom");
+         },
+         "boom"},
+        {"after edits",
+         [&] {
+             form.cboMenu.replace(0, "x");
+             form.cboMenu.remove(1);
+             form.cboMenu.clear();
+             throw std::bad_alloc();
+         },
+         "out of memory"},
+        {"after a reset",
+         [&] {
+             form.cboMenu.assignAll({"a", "b"});
+             form.cboMenu.insert(0, "c");
+             throw 7;
+         },
+         "unknown exception"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto& c = cases[i];

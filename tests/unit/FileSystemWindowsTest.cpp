@@ -32,12 +32,13 @@ std::string bytesOf(const fs::path& file) {
 // Another program's handle on the file that allows reading and writing beside it but neither
 // renaming nor deleting it, as editors and virus scanners hold files.
 HANDLE holdOpen(const fs::path& file) {
-    return CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 TEST(FileSystemWindows, FailedSavesKeepTheOldFileAndTellTheSystemsReason) {
-    const auto folder = fs::temp_directory_path() / ("vostrel-save-" + std::to_string(std::random_device{}()));
+    const auto folder =
+        fs::temp_directory_path() / ("vostrel-save-" + std::to_string(std::random_device{}()));
     struct Case {
         const char* what;
         std::function<std::function<void()>(const fs::path&)> prepare;  // returns the clean-up
@@ -89,7 +90,8 @@ TEST(FileSystemWindows, FailedSavesKeepTheOldFileAndTellTheSystemsReason) {
             EXPECT_EQ(error, systemErrorText(c.reason)) << c.what;
         }
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.insert(entry.path().filename().string());
         EXPECT_EQ(names, std::set<std::string>{"menu.mnu"}) << c.what;
     }
     fs::remove_all(folder);

@@ -60,7 +60,8 @@ private:
             auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
             for (; name->u1.AddressOfData != 0; ++name, ++slot) {
                 if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal)) continue;
-                const auto* byName = reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
+                const auto* byName =
+                    reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData);
                 if (std::strcmp(reinterpret_cast<const char*>(byName->Name), function) == 0)
                     return reinterpret_cast<void**>(&slot->u1.Function);
             }

@@ -13,8 +13,7 @@
 namespace vostrel::help {
 namespace {
 
-constexpr HelpLanguage kLanguages[] = {HelpLanguage::German, HelpLanguage::English,
-                                       HelpLanguage::French};
+constexpr HelpLanguage kLanguages[] = {HelpLanguage::German, HelpLanguage::English, HelpLanguage::French};
 
 std::vector<std::string> splitCrLf(std::string_view text) {
     std::vector<std::string> lines;
@@ -47,10 +46,10 @@ std::u32string codePoints(std::string_view text) {
 
 // Printable characters of Windows-1252 (controls are judged separately).
 bool printableInWindows1252(char32_t c) {
-    constexpr char32_t kUpperHalfExtras[] = {
-        0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030,
-        0x0160, 0x2039, 0x0152, 0x017D, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178};
+    constexpr char32_t kUpperHalfExtras[] = {0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                             0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x017D, 0x2018,
+                                             0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC,
+                                             0x2122, 0x0161, 0x203A, 0x0153, 0x017E, 0x0178};
     if ((c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF)) {
         return true;
     }
@@ -69,11 +68,7 @@ TEST(HelpTexts, JoinPutsCrLfOnlyBetweenLines) {
         std::string joined;
     };
     const Case cases[] = {
-        {{}, ""},
-        {{"a"}, "a"},
-        {{"a", "b"}, "a\r\nb"},
-        {{"a", ""}, "a\r\n"},
-        {{"", "", "c"}, "\r\n\r\nc"},
+        {{}, ""}, {{"a"}, "a"}, {{"a", "b"}, "a\r\nb"}, {{"a", ""}, "a\r\n"}, {{"", "", "c"}, "\r\n\r\nc"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(joinLinesCrLf(c.lines), c.joined);
@@ -90,8 +85,7 @@ TEST(HelpTexts, ManualShapeAndFixedLinesPerLanguage) {
     const Case cases[] = {
         {HelpLanguage::German, "RU6 Vostrel-Anleitung", "Ablauf:", "Datei Wendax.mnu erstellen:"},
         {HelpLanguage::English, "RU6 Vostrel-Manual", "Handling:", "Create the File Wendax.mnu:"},
-        {HelpLanguage::French, "WX5 Vostrel-Instruction", "Mise en Oeuvre:",
-         "Créer un menu Wendax.mnu:"},
+        {HelpLanguage::French, "WX5 Vostrel-Instruction", "Mise en Oeuvre:", "Créer un menu Wendax.mnu:"},
     };
     const std::regex dated(R"(\d\d\.\d\d\.\d{4})");
     for (const Case& c : cases) {
@@ -187,10 +181,9 @@ TEST(HelpTexts, HistoryListsEveryVersionNewestFirst) {
         std::string_view date;
     };
     const Version expected[] = {
-        {"2.23.1", "31.08.2005"}, {"2.23", "30.08.2005"}, {"2.22", "05.08.2005"},
-        {"2.21", "24.07.2005"},   {"2.10", "07.07.2005"}, {"2.00", "06.07.2005"},
-        {"1.20", "02.07.2005"},   {"1.10", "01.07.2005"}, {"1.01", "28.06.2005"},
-        {"1.00", "27.06.2005"},   {"0.26", "23.06.2005"}, {"0.25", "22.06.2005"},
+        {"2.23.1", "31.08.2005"}, {"2.23", "30.08.2005"}, {"2.22", "05.08.2005"}, {"2.21", "24.07.2005"},
+        {"2.10", "07.07.2005"},   {"2.00", "06.07.2005"}, {"1.20", "02.07.2005"}, {"1.10", "01.07.2005"},
+        {"1.01", "28.06.2005"},   {"1.00", "27.06.2005"}, {"0.26", "23.06.2005"}, {"0.25", "22.06.2005"},
         {"0.24", "21.06.2005"},   {"0.22", "20.06.2005"}, {"0.20", "20.06.2005"},
     };
 
@@ -247,10 +240,8 @@ TEST(HelpTexts, InfoWindowTextsPerLanguage) {
     const Case cases[] = {
         {HelpLanguage::German,
          "Zum Erstellen einer eigenen Menü-Folge für das Navi-Programm RU6 auf dem PC."},
-        {HelpLanguage::English,
-         "This is a program to build own menus for the Navi-program RU6 on PC."},
-        {HelpLanguage::French,
-         "Ce programme permet de créer des menus personnalisés pour RU6 sur PC."},
+        {HelpLanguage::English, "This is a program to build own menus for the Navi-program RU6 on PC."},
+        {HelpLanguage::French, "Ce programme permet de créer des menus personnalisés pour RU6 sur PC."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(purposeSentence(c.language), c.purpose);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -59,10 +60,10 @@ json restoredKeys(const json& s) {
     for (const char* flag : {"LanguageGerman", "LanguageEnglish", "LanguageFrench"}) vars.erase(flag);
     json colours = json::array();
     for (const auto& label : s["lblWXMenu"]) colours.push_back(label["color"]);
-    return {{"document", s["document"]},   {"listIndex", s["cboMenu"]["listIndex"]},
+    return {{"document", s["document"]},    {"listIndex", s["cboMenu"]["listIndex"]},
             {"text", s["cboMenu"]["text"]}, {"vars", vars},
-            {"colours", colours},          {"caption", s["caption"]},
-            {"preview", s["preview"]},     {"VScroll2", s["VScroll2"]},
+            {"colours", colours},           {"caption", s["caption"]},
+            {"preview", s["preview"]},      {"VScroll2", s["VScroll2"]},
             {"HScroll1", s["HScroll1"]}};
 }
 
@@ -74,7 +75,8 @@ struct StepCase {
 };
 
 TEST(History, UndoRestoresTheStateBeforeEachKindOfStepAndRedoTheStateAfter) {
-    const std::string manual = std::string(kManualMode) + "start\nclick cmdWXButton 3\nclick imgWXMenu 35\n"
+    const std::string manual = std::string(kManualMode) +
+                               "start\nclick cmdWXButton 3\nclick imgWXMenu 35\n"
                                "click imgWXMenu 63\nclick imgWXMenu 20\n";
     const StepCase cases[] = {
         {"command click", manual, "click imgWXMenu 72\n"},
@@ -87,7 +89,8 @@ TEST(History, UndoRestoresTheStateBeforeEachKindOfStepAndRedoTheStateAfter) {
         {"after a language switch", manual + "answer yes\nclick cmdWXButton 7\nclick cmdWXButton 3\n",
          "click imgWXMenu 40\n"},
         {"inside auto-run", "start\nclick imgWXMenu 35\n", "click imgWXMenu 63\n"},
-        {"auto-run delete begins a block", "start\nclick imgWXMenu 35\n", "answer yes\nmenu mnuDMenuLoesch\n"},
+        {"auto-run delete begins a block", "start\nclick imgWXMenu 35\n",
+         "answer yes\nmenu mnuDMenuLoesch\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -121,8 +124,9 @@ TEST(History, OptionsOpeningAndANewRunEmptyTheHistory) {
     for (const char* reset : resets) {
         SCOPED_TRACE(reset);
         EditorRun run;
-        run.steps(reset == resets[0] ? "start\nanswer yes\nmenu mnuDMenuLoesch\n"
-                                     : std::string(kManualMode) + "start\nclick cmdWXButton 3\nclick imgWXMenu 35\n");
+        run.steps(reset == resets[0]
+                      ? "start\nanswer yes\nmenu mnuDMenuLoesch\n"
+                      : std::string(kManualMode) + "start\nclick cmdWXButton 3\nclick imgWXMenu 35\n");
         ASSERT_TRUE(run.form().history().canUndo());
         run.steps(reset);
         EXPECT_FALSE(run.form().history().canUndo());
@@ -148,7 +152,11 @@ TEST(History, RandomStepsUndoneAndRedoneRetraceEveryState) {
             std::string action;
             switch (pick(7)) {
                 case 0: action = "click imgWXMenu " + std::to_string(1 + pick(114)) + "\n"; break;
-                case 1: action = "click cmdWXButton " + std::to_string((int[]){0, 3, 4, 10}[pick(4)]) + "\n"; break;
+                case 1:
+                    action = "click cmdWXButton " +
+                             std::to_string(std::array{0, 3, 4, 10}[static_cast<std::size_t>(pick(4))]) +
+                             "\n";
+                    break;
                 case 2:
                     prelude += "type \"MENUITEM|TASK_T" + std::to_string(i) + "|\"\n";
                     action = "menu mnuBZeileAendern\n";

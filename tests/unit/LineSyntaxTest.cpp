@@ -11,8 +11,8 @@ namespace {
 
 // Builds a block the way menu building does: head, pages with their items, next-page items in
 // between, menu end, then resolution of the placeholder.
-void appendBlock(std::vector<std::string>& lines, bool settings, int firstPage,
-                 std::string_view title, const std::vector<std::vector<std::string>>& pages) {
+void appendBlock(std::vector<std::string>& lines, bool settings, int firstPage, std::string_view title,
+                 const std::vector<std::vector<std::string>>& pages) {
     lines.push_back(settings ? settingsBlockHead() : mainBlockHead());
     const int count = static_cast<int>(pages.size());
     for (int k = 1; k <= count; ++k) {
@@ -58,8 +58,7 @@ TEST(LineSyntax, BuildersReproduceTheGermanExampleMenu) {
 }
 
 TEST(LineSyntax, OpenBlockKeepsPlaceholderAndCommandsAreUpperCasedAsciiOnly) {
-    EXPECT_EQ(pageHead(12, "Menu préférences", 2),
-              "MENUPAGE|TASK_PAGE12|Menu préférences 2/§|");
+    EXPECT_EQ(pageHead(12, "Menu préférences", 2), "MENUPAGE|TASK_PAGE12|Menu préférences 2/§|");
     EXPECT_EQ(commandItem("Block_cursor"), "MENUITEM|TASK_BLOCK_CURSOR|");
     EXPECT_EQ(commandItem("page1"), menuEndItem());
     // Non-ASCII bytes must pass through untouched, not be mangled by a locale-dependent mapping.
@@ -69,8 +68,7 @@ TEST(LineSyntax, OpenBlockKeepsPlaceholderAndCommandsAreUpperCasedAsciiOnly) {
 TEST(LineSyntax, LeadingNumber) {
     const std::pair<std::string, int> cases[] = {
         {"3|", 3}, {"12", 12}, {"123", 123}, {"  7x", 0}, {"\t4", 0}, {"0", 0},
-        {"x1", 0}, {"|3", 0}, {"", 0},       {"-5", 0},   {"1 2", 1},
-        {"99999999999999", INT_MAX},
+        {"x1", 0}, {"|3", 0},  {"", 0},      {"-5", 0},   {"1 2", 1}, {"99999999999999", INT_MAX},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(leadingNumber(text), value) << text;
@@ -87,14 +85,10 @@ TEST(LineSyntax, FixedPositionReaders) {
         std::string command;
     };
     const Case cases[] = {
-        {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", 0, false, false, false,
-         "K_MAIN|BTM_GPS_POSITION"},
-        {"MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|", 0, false, false, true,
-         "K_PREF|BTM_GPS_POSITION"},
-        {"MENUPAGE|TASK_PAGE3|Einstellungen 1/1|", 3, true, true, false,
-         "PAGE3|Einstellungen 1/1"},
-        {"MENUPAGE|TASK_PAGE10|Main-Menu 10/10|", 10, true, true, false,
-         "PAGE10|Main-Menu 10/10"},
+        {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", 0, false, false, false, "K_MAIN|BTM_GPS_POSITION"},
+        {"MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|", 0, false, false, true, "K_PREF|BTM_GPS_POSITION"},
+        {"MENUPAGE|TASK_PAGE3|Einstellungen 1/1|", 3, true, true, false, "PAGE3|Einstellungen 1/1"},
+        {"MENUPAGE|TASK_PAGE10|Main-Menu 10/10|", 10, true, true, false, "PAGE10|Main-Menu 10/10"},
         {"MENUPAGE|TASK_PAGE123|T 1/1|", 12, true, true, false, "PAGE123|T 1/1"},
         {"MENUITEM|TASK_PAGE2|", 2, true, true, false, "PAGE2"},
         {"MENUITEM|TASK_PAGE99|", 99, true, true, false, "PAGE99"},
@@ -128,10 +122,10 @@ TEST(LineSyntax, PageTitleStartsAfterTheNumberDigits) {
         {"MENUPAGE|TASK_PAGE9|Menu préférences 1/§|", "Menu préférences 1/§"},
         {"MENUPAGE|TASK_PAGE10|Hauptmenü 10/10|", "Hauptmenü 10/10"},
         {"MENUPAGE|TASK_PAGE99|Ü|", "Ü"},
-        {"MENUPAGE|TASK_PAGE123|T|", "|T"},    // three digits: read as 12
-        {"MENUITEM|TASK_PAGE10|", ""},          // 21 characters, page >= 10
+        {"MENUPAGE|TASK_PAGE123|T|", "|T"},  // three digits: read as 12
+        {"MENUITEM|TASK_PAGE10|", ""},       // 21 characters, page >= 10
         {"MENUITEM|TASK_PAGE2|", ""},
-        {"MENUITEM|TASK_PAGE2|x", ""},          // one character, which is the last
+        {"MENUITEM|TASK_PAGE2|x", ""},  // one character, which is the last
     };
     for (const auto& [line, title] : cases) {
         EXPECT_EQ(pageTitle(line), title) << line;

@@ -35,13 +35,13 @@ TEST(LineText, LengthCountsCharactersNotBytes) {
         {"\xF0\x9F\x98\x80", 1},  // emoji, four bytes
         // Malformed bytes count one each and never swallow a following valid character.
         {"\xFF", 1},
-        {"a\xC3", 2},              // truncated two-byte sequence at the end
-        {"\xE2\x82", 2},           // truncated "€"
-        {"\xC3\xC3\xBC", 2},       // stray lead byte, then "ü"
-        {"\xC0\x80", 2},           // overlong form
-        {"\xED\xA0\x80", 3},       // encoded surrogate
-        {"\xF4\x90\x80\x80", 4},   // above U+10FFFF
-        {"\x80\xBF", 2},           // lone continuation bytes
+        {"a\xC3", 2},             // truncated two-byte sequence at the end
+        {"\xE2\x82", 2},          // truncated "€"
+        {"\xC3\xC3\xBC", 2},      // stray lead byte, then "ü"
+        {"\xC0\x80", 2},          // overlong form
+        {"\xED\xA0\x80", 3},      // encoded surrogate
+        {"\xF4\x90\x80\x80", 4},  // above U+10FFFF
+        {"\x80\xBF", 2},          // lone continuation bytes
     };
     for (const Case& c : cases) {
         EXPECT_EQ(charLength(c.text), c.length) << c.text;
@@ -56,17 +56,11 @@ TEST(LineText, MidLeftRightWorkByCharacter) {
         std::string expected;
     };
     const Case midCases[] = {
-        {4, 1, "ü"},
-        {4, 3, "ü p"},
-        {1, 4, "Menü"},
-        {0, 2, "Me"},            // start 0 behaves like 1
-        {20, 1, "§"},
-        {21, 1, "|"},
-        {20, 99, "§|"},          // count clamped at the end
-        {22, 1, ""},             // start past the end
-        {500, 3, ""},
-        {5, 0, ""},
-        {18, std::string::npos, "1/§|"},
+        {4, 1, "ü"},  {4, 3, "ü p"}, {1, 4, "Menü"},
+        {0, 2, "Me"},                                 // start 0 behaves like 1
+        {20, 1, "§"}, {21, 1, "|"},  {20, 99, "§|"},  // count clamped at the end
+        {22, 1, ""},                                  // start past the end
+        {500, 3, ""}, {5, 0, ""},    {18, std::string::npos, "1/§|"},
     };
     for (const Case& c : midCases) {
         EXPECT_EQ(charMid(title, c.first, c.count), c.expected) << c.first << "," << c.count;

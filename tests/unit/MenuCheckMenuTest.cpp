@@ -20,8 +20,7 @@ std::vector<std::string> placesAndRules(const std::vector<std::string>& rows) {
     std::vector<std::string> out;
     for (const auto& row : rows) {
         const auto rule = row.rfind(" [");
-        out.push_back(row.substr(0, row.find(':')) +
-                      (rule == std::string::npos ? "" : row.substr(rule)));
+        out.push_back(row.substr(0, row.find(':')) + (rule == std::string::npos ? "" : row.substr(rule)));
     }
     return out;
 }
@@ -40,9 +39,9 @@ protected:
 
     // A folder of each test's own: ctest runs the tests side by side, and one that switches the
     // language leaves settings behind that another would read.
-    fs::path folder = fs::temp_directory_path() /
-                      (std::string("vostrel-check-menu-") +
-                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::path folder =
+        fs::temp_directory_path() / (std::string("vostrel-check-menu-") +
+                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
     vostrel::cli::ScriptedHost host{folder};
     vostrel::app::frmWendax form{host, folder};
 };

@@ -22,8 +22,9 @@ namespace files = vostrel::files;
 class MenuFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("vostrel-files-" + std::to_string(std::random_device{}()) + "-" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            fs::temp_directory_path() / ("vostrel-files-" + std::to_string(std::random_device{}()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
         std::ofstream(folder / "Zumzum.ini", std::ios::binary)
@@ -114,7 +115,8 @@ TEST_F(MenuFilesTest, FoldersAndMenusNamedWithAccentsAndBlanksOpenSaveAndKeepSet
         const char* folder;        // UTF-8
         const char* settingsLine;  // T.mnu-path afterwards, as UTF-8 (empty: the folder's name)
     };
-    const Case cases[] = {{"J\xC3\xBCrgen \xC3\xA4", ""}, {"Ji\xC5\x99\xC3\xAD \xC5\x99", "T.mnu-path=/nowhere"}};
+    const Case cases[] = {{"J\xC3\xBCrgen \xC3\xA4", ""},
+                          {"Ji\xC5\x99\xC3\xAD \xC5\x99", "T.mnu-path=/nowhere"}};
     const std::string menuBytes = "MENUITEM|TASK_ABOUT|\xDC\r\n";  // Ü in Windows-1252
     for (const auto& c : cases) {
         const fs::path program = folder / files::pathFromUtf8(c.folder);
@@ -137,10 +139,13 @@ TEST_F(MenuFilesTest, FoldersAndMenusNamedWithAccentsAndBlanksOpenSaveAndKeepSet
 
         std::ifstream saved(menu, std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), menuBytes) << c.folder;
-        const std::string line = *c.settingsLine ? c.settingsLine : "T.mnu-path=" + files::pathToText(program);
+        const std::string line =
+            *c.settingsLine ? c.settingsLine : "T.mnu-path=" + files::pathToText(program);
         std::ifstream settings(program / "Zumzum.ini", std::ios::binary);
-        EXPECT_NE(std::string(std::istreambuf_iterator<char>(settings), {}).find(*files::encodeWindows1252(line) + "\r\n"),
-                  std::string::npos) << line;
+        EXPECT_NE(std::string(std::istreambuf_iterator<char>(settings), {})
+                      .find(*files::encodeWindows1252(line) + "\r\n"),
+                  std::string::npos)
+            << line;
     }
 }
 
@@ -171,7 +176,8 @@ TEST_F(MenuFilesTest, NamesThatAreNotUtf8OpenSaveAndKeepTheirSettings) {
     EXPECT_EQ(form.FileSaveAs(), frmWendax::SaveResult::Saved);
     form.Form_Unload();
     std::ifstream saved(menu, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}).substr(0, 22), "MENUITEM|TASK_ABOUT|\r\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}).substr(0, 22),
+              "MENUITEM|TASK_ABOUT|\r\n");
     std::ifstream settings(program / "Zumzum.ini", std::ios::binary);
     EXPECT_NE(std::string(std::istreambuf_iterator<char>(settings), {}).find("T.mnu-path=/nowhere\r\n"),
               std::string::npos);

@@ -18,8 +18,8 @@ TEST(Paths, NamesKeepTheirBytesAndShowAsValidText) {
     };
     const Case cases[] = {
         {"/home/anna/Menüs/Wendax.mnu", "/home/anna/Menüs/Wendax.mnu", true},
-        {"/tmp/caf\xE9/x.mnu", "/tmp/caf\xEF\xBF\xBD/x.mnu", false},     // Latin-1 byte
-        {"/tmp/\xC3(/x", "/tmp/\xEF\xBF\xBD(/x", false},                    // cut sequence
+        {"/tmp/caf\xE9/x.mnu", "/tmp/caf\xEF\xBF\xBD/x.mnu", false},                // Latin-1 byte
+        {"/tmp/\xC3(/x", "/tmp/\xEF\xBF\xBD(/x", false},                            // cut sequence
         {"/tmp/\xED\xA0\x80", "/tmp/\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD", false},  // surrogate
         {"", "", true},
     };

@@ -13,12 +13,18 @@ namespace {
 using Lines = std::vector<std::string>;
 
 Lines exampleMenu() {
-    return {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE1|Hauptmenü 1/2|",
-            "MENUITEM|TASK_NAVIGATE_TO|",             "MENUITEM|TASK_MENU_PREFERENCES|",
-            "MENUITEM|TASK_PAGE2|",                   "MENUPAGE|TASK_PAGE2|Hauptmenü 2/2|",
-            "MENUITEM|TASK_SHOW_MAP|",                "MENUITEM|TASK_PAGE1|",
-            "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|", "MENUPAGE|TASK_PAGE3|Einstellungen 1/1|",
-            "MENUITEM|TASK_SET_VOLUME|",              "MENUITEM|TASK_PAGE1|"};
+    return {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
+            "MENUPAGE|TASK_PAGE1|Hauptmenü 1/2|",
+            "MENUITEM|TASK_NAVIGATE_TO|",
+            "MENUITEM|TASK_MENU_PREFERENCES|",
+            "MENUITEM|TASK_PAGE2|",
+            "MENUPAGE|TASK_PAGE2|Hauptmenü 2/2|",
+            "MENUITEM|TASK_SHOW_MAP|",
+            "MENUITEM|TASK_PAGE1|",
+            "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|",
+            "MENUPAGE|TASK_PAGE3|Einstellungen 1/1|",
+            "MENUITEM|TASK_SET_VOLUME|",
+            "MENUITEM|TASK_PAGE1|"};
 }
 
 Lines edited(Lines lines, int index, std::vector<std::string> with, int remove = 1) {
@@ -68,7 +74,8 @@ std::vector<RepairCase> repairCases() {
           "MENUPAGE|TASK_PAGE2|Einstellungen 1/2|", ex[10], "MENUITEM|TASK_PAGE3|",
           "MENUPAGE|TASK_PAGE3|Hauptmenü 2/2|", ex[6], ex[7]}},
         {"stray carriage return ends the line", edited(ex, 2, {ex[2] + "\r" + ex[3]}, 2), ex},
-        {"block still being built", edited(edited(ex, 11, {}), 9, {"MENUPAGE|TASK_PAGE3|Einstellungen 1/§|"}), ex},
+        {"block still being built", edited(edited(ex, 11, {}), 9, {"MENUPAGE|TASK_PAGE3|Einstellungen 1/§|"}),
+         ex},
         {"saved as UTF-8 twice", twiceUtf8, ex},
         {"UTF-8 byte-order marks brought to the front by dropped empty lines",
          edited(onceUtf8, 0, markedStart), ex},
@@ -90,8 +97,8 @@ TEST_P(Repair, MendsTheDamageOnceAndForAll) {
     EXPECT_TRUE(vostrel::check::repairMenu(repaired.lines).changes.empty()) << "not idempotent";
 }
 
-INSTANTIATE_TEST_SUITE_P(Menus, Repair, ::testing::ValuesIn(repairCases()), [](const auto& info) {
-    std::string name = info.param.name;
+INSTANTIATE_TEST_SUITE_P(Menus, Repair, ::testing::ValuesIn(repairCases()), [](const auto& test) {
+    std::string name = test.param.name;
     for (auto& ch : name)
         if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
     return name;

@@ -22,8 +22,7 @@ TEST(ReplayScriptedHost, QuestionsTakeQueuedAnswersInOrderThenNo) {
     EXPECT_EQ(host.messageBox({MessageIcon::Warning, MessageButtons::Ok, "", "w"}), Answer::Ok);
     const Answer expected[] = {Answer::Yes, Answer::No, Answer::Yes, Answer::No};
     for (Answer answer : expected)
-        EXPECT_EQ(host.messageBox({MessageIcon::Question, MessageButtons::YesNo, "T", "q"}),
-                  answer);
+        EXPECT_EQ(host.messageBox({MessageIcon::Question, MessageButtons::YesNo, "T", "q"}), answer);
 
     const auto& log = host.messages();
     ASSERT_EQ(log.size(), 5u);
@@ -60,8 +59,7 @@ TEST(ReplayScriptedHost, DialogsResolveAgainstTheProgramFolderAndLogTheScenarioP
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto& c = cases[i];
-        EXPECT_EQ(host.fileDialog({c.kind, "Title", "Menu|*.mnu", "Wendax.mnu", "/start"}),
-                  c.returned);
+        EXPECT_EQ(host.fileDialog({c.kind, "Title", "Menu|*.mnu", "Wendax.mnu", "/start"}), c.returned);
         const auto& entry = host.dialogs().at(i);
         EXPECT_EQ(entry["result"], c.logged);
         EXPECT_EQ(entry["kind"], c.kind == FileDialogKind::Save ? "save" : "open");

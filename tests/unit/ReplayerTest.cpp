@@ -72,17 +72,13 @@ TEST_F(ReplayerTest, ExpectFailuresNameLinePointerAndBothValues) {
         {"start\nexpect /height 1", "line 2: expect /height: expected 1, actual 8085"},
         {"start\n\nexpect /nothing/here \"x\"",
          "line 3: expect /nothing/here: expected \"x\", actual missing"},
-        {"start\nexpect /imgWXMenu/115 \"\"",
-         "line 2: expect /imgWXMenu/115: expected \"\", actual missing"},
-        {"start\nexpect /caption/deeper 1",
-         "line 2: expect /caption/deeper: expected 1, actual missing"},
+        {"start\nexpect /imgWXMenu/115 \"\"", "line 2: expect /imgWXMenu/115: expected \"\", actual missing"},
+        {"start\nexpect /caption/deeper 1", "line 2: expect /caption/deeper: expected 1, actual missing"},
         {"file a.txt \"x\"\nexpect-file a.txt \"y\"",
          "line 2: expect-file a.txt: expected \"y\", actual \"x\""},
-        {"expect-file none.txt \"\"",
-         "line 1: expect-file none.txt: expected \"\", actual missing"},
+        {"expect-file none.txt \"\"", "line 1: expect-file none.txt: expected \"\", actual missing"},
         {"start\nexpect-path /messages [\"a/b\", {\"c\": \"/d\"}, 1]",
-         "line 2: expect-path /messages: expected [\"a" + sep + "b\",{\"c\":\"" + sep +
-             "d\"},1], actual []"},
+         "line 2: expect-path /messages: expected [\"a" + sep + "b\",{\"c\":\"" + sep + "d\"},1], actual []"},
     };
     for (const auto& c : cases) {
         int status = 0;
@@ -183,11 +179,17 @@ TEST_F(ReplayerTest, DumpPrintsOneLineWithEveryKey) {
     EXPECT_EQ(state["imgWXMenu"].size(), 115u);
     EXPECT_EQ(state["lblWXMenu"].size(), 115u);
     EXPECT_EQ(state["cboSprachen"]["rows"].size(), 114u);
-    for (const char* item : {"mnuDatei", "mnuDLaden", "mnuDSpeichern", "mnuDMenuLoesch", "mnuDEnde",
-                             "mnuBearbeiten", "mnuBZeileLoesch", "mnuBZeileAendern", "mnuButtons",
-                             "mnuBHochformat", "mnuEButtonSperren", "mnuEPageAuto", "mnuEStandard",
-                             "mnuECheck", "mnuEReparieren", "mnuAnleitung", "mnuFrage", "mnuInfo", "mnuHistorie", "mnuDSichern",
-                             "mnuBRueckgaengig", "mnuBWiederherstellen"})
+    for (const char* item : {"mnuDatei",          "mnuDLaden",
+                             "mnuDSpeichern",     "mnuDMenuLoesch",
+                             "mnuDEnde",          "mnuBearbeiten",
+                             "mnuBZeileLoesch",   "mnuBZeileAendern",
+                             "mnuButtons",        "mnuBHochformat",
+                             "mnuEButtonSperren", "mnuEPageAuto",
+                             "mnuEStandard",      "mnuECheck",
+                             "mnuEReparieren",    "mnuAnleitung",
+                             "mnuFrage",          "mnuInfo",
+                             "mnuHistorie",       "mnuDSichern",
+                             "mnuBRueckgaengig",  "mnuBWiederherstellen"})
         EXPECT_TRUE(state["menu"].contains(item)) << item;
     EXPECT_EQ(state["menu"].size(), 22u);  // separators are not items
     EXPECT_EQ(state["cmdWXButton"].size(), 8u);

@@ -31,7 +31,9 @@ TEST(SettingsFile, LineTheFileCannotHoldFallsBackToItsStandardText) {
     ASSERT_TRUE(writeSettingsLines(file, lines, error)) << error;
 
     const std::string bytes = bytesOf(file);
-    EXPECT_NE(bytes.find("SpracheDEF=Fran\xE7" "ais\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("SpracheDEF=Fran\xE7"
+                         "ais\r\n"),
+              std::string::npos);
     const auto read = readSettingsLines(file);
     ASSERT_EQ(read.size(), lines.size());
     EXPECT_EQ(read[1], "SpracheDEF=Français");

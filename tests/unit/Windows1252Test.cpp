@@ -74,12 +74,12 @@ TEST(Windows1252, UnencodableTextIsRejectedWithItsPosition) {
         {"Ω", 0},
         {"abcΩ", 3},
         {"Hauptmenü 😀 1/§|", 11},
-        {"\xC2\x80", 0},          // C1 control whose byte is taken by "€"
-        {"x\xC2\x9E", 1},         // same for 0x9E, which holds "ž"
-        {"ok\xFF", 2},            // not UTF-8
-        {"\xC3", 0},              // truncated sequence
-        {"\xC1\xBC", 0},          // overlong form of "|"
-        {"\xED\xA0\x80", 0},      // encoded surrogate
+        {"\xC2\x80", 0},      // C1 control whose byte is taken by "€"
+        {"x\xC2\x9E", 1},     // same for 0x9E, which holds "ž"
+        {"ok\xFF", 2},        // not UTF-8
+        {"\xC3", 0},          // truncated sequence
+        {"\xC1\xBC", 0},      // overlong form of "|"
+        {"\xED\xA0\x80", 0},  // encoded surrogate
     };
     for (const auto& [text, offset] : cases) {
         EXPECT_EQ(firstUnencodable(text), offset) << text;
@@ -96,9 +96,13 @@ TEST(Windows1252, AppendVariantsKeepExistingContent) {
 
     std::string bytes = "head\r\n";
     EXPECT_TRUE(appendEncodedWindows1252("Grüße\r\n", bytes));
-    EXPECT_EQ(bytes, "head\r\nGr\xFC\xDF" "e\r\n");
+    EXPECT_EQ(bytes,
+              "head\r\nGr\xFC\xDF"
+              "e\r\n");
     EXPECT_FALSE(appendEncodedWindows1252("fine until Ω", bytes));
-    EXPECT_EQ(bytes, "head\r\nGr\xFC\xDF" "e\r\n");  // a failed append leaves no partial line
+    EXPECT_EQ(bytes,
+              "head\r\nGr\xFC\xDF"
+              "e\r\n");  // a failed append leaves no partial line
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ std::string_view pick(check::Language language, std::string_view de, std::string
     return controls::Wording{de, en, fr}.in(language);
 }
 
-void reportUnreadable(const std::string& file, const files::ReadFailure& failure,
-                      check::Language language, std::ostream& err) {
+void reportUnreadable(const std::string& file, const files::ReadFailure& failure, check::Language language,
+                      std::ostream& err) {
     err << file << ": "
         << pick(language, "Datei kann nicht gelesen werden", "cannot read the file",
                 "impossible de lire le fichier");
@@ -54,8 +54,8 @@ std::vector<std::string> menuLines(const std::string& bytes) {
 
 void printFinding(const std::string& file, const check::Finding& finding, check::Language language,
                   std::ostream& out) {
-    out << file << ':' << finding.line << ": " << check::severityWord(finding.severity, language)
-        << ": " << finding.message.in(language) << " [" << finding.rule << "]\n";
+    out << file << ':' << finding.line << ": " << check::severityWord(finding.severity, language) << ": "
+        << finding.message.in(language) << " [" << finding.rule << "]\n";
 }
 
 void printPage(const ShownPage& page, check::Language language, std::ostream& out) {
@@ -63,9 +63,12 @@ void printPage(const ShownPage& page, check::Language language, std::ostream& ou
     for (int p = 0; p < kPlaceCount; ++p) {
         const auto& place = page.places[static_cast<std::size_t>(p)];
         out << '[' << p + 1 << "] ";
-        if (place.picture) out << place.command << "  " << place.caption;
-        else if (!place.caption.empty()) out << "?  " << place.caption;  // wrong command
-        else out << '-';
+        if (place.picture)
+            out << place.command << "  " << place.caption;
+        else if (!place.caption.empty())
+            out << "?  " << place.caption;  // wrong command
+        else
+            out << '-';
         out << '\n';
     }
 }
@@ -79,8 +82,8 @@ std::optional<check::Language> parseLanguage(std::string_view code) {
     return std::nullopt;
 }
 
-int runCheck(const std::vector<std::string>& files, check::Language language, bool json,
-             std::ostream& out, std::ostream& err) {
+int runCheck(const std::vector<std::string>& files, check::Language language, bool json, std::ostream& out,
+             std::ostream& err) {
     bool unreadable = false;
     bool errors = false;
     auto array = nlohmann::json::array();
@@ -98,11 +101,12 @@ int runCheck(const std::vector<std::string>& files, check::Language language, bo
             const auto& message = finding.message.in(language);
             if (json) {
                 // Severity stays English here: it is a value for programs, not a word for people.
-                array.push_back({{"file", files::validUtf8(file)},
-                                 {"line", finding.line},
-                                 {"severity", check::severityWord(finding.severity, check::Language::English)},
-                                 {"rule", finding.rule},
-                                 {"message", message}});
+                array.push_back(
+                    {{"file", files::validUtf8(file)},
+                     {"line", finding.line},
+                     {"severity", check::severityWord(finding.severity, check::Language::English)},
+                     {"rule", finding.rule},
+                     {"message", message}});
             } else {
                 printFinding(file, finding, language, out);
             }
@@ -113,8 +117,8 @@ int runCheck(const std::vector<std::string>& files, check::Language language, bo
     return errors ? kFaulty : kClean;
 }
 
-int runFix(const std::string& file, const FixOptions& options, check::Language language,
-           std::ostream& out, std::ostream& err) {
+int runFix(const std::string& file, const FixOptions& options, check::Language language, std::ostream& out,
+           std::ostream& err) {
     const auto bytes = readMenuBytes(file, language, err);
     if (!bytes) return kUnreadable;
     const auto lines = menuLines(*bytes);
@@ -133,10 +137,10 @@ int runFix(const std::string& file, const FixOptions& options, check::Language l
     } else {
         std::string error;
         // An unchanged menu is written as the very bytes it was read from.
-        const bool written = repaired.changesAnything()
-                                 ? files::writeMenuFile(files::pathFromUtf8(target), repaired.lines, error)
-                                 : !options.output ||
-                                       files::replaceFileAtomically(files::pathFromUtf8(target), *bytes, error);
+        const bool written =
+            repaired.changesAnything()
+                ? files::writeMenuFile(files::pathFromUtf8(target), repaired.lines, error)
+                : !options.output || files::replaceFileAtomically(files::pathFromUtf8(target), *bytes, error);
         if (!written) {
             err << target << ": "
                 << pick(language, "Datei kann nicht geschrieben werden", "cannot write the file",
@@ -145,23 +149,23 @@ int runFix(const std::string& file, const FixOptions& options, check::Language l
             return kUnreadable;
         }
     }
-    const auto left = repaired.changesAnything() ? check::checkMenu(repaired.lines)
-                                                 : check::checkMenuFileBytes(*bytes);
+    const auto left =
+        repaired.changesAnything() ? check::checkMenu(repaired.lines) : check::checkMenuFileBytes(*bytes);
     // What is left needs a person; it is listed as the check lists it.
     for (const auto& finding : left) printFinding(target, finding, language, report);
     return check::hasErrors(left) ? kFaulty : kClean;
 }
 
-int runShow(const std::string& file, std::optional<int> page, check::Language language,
-            std::ostream& out, std::ostream& err) {
+int runShow(const std::string& file, std::optional<int> page, check::Language language, std::ostream& out,
+            std::ostream& err) {
     const auto bytes = readMenuBytes(file, language, err);
     if (!bytes) return kUnreadable;
     const auto lines = menuLines(*bytes);
     if (page) {
         const auto shown = showPage(lines, *page, language);
         if (!shown) {
-            err << file << ": "
-                << pick(language, "keine Seite ", "no page ", "aucune page ") << *page << '\n';
+            err << file << ": " << pick(language, "keine Seite ", "no page ", "aucune page ") << *page
+                << '\n';
             return kFaulty;
         }
         printPage(*shown, language, out);

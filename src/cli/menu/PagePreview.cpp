@@ -4,9 +4,7 @@
 
 #include "catalogue/CommandTable.h"
 #include "controls/ListBox.h"
-#include "menu/LineSyntax.h"
 #include "preview/MenuPreview.h"
-#include "text/LineText.h"
 
 namespace vostrel::cli::menu {
 
@@ -23,29 +21,16 @@ public:
             buttons_[static_cast<std::size_t>(k + 1)].setTooltip(catalogue::rowCommand(table_.entry(k)));
         language_.setOnly(language == check::Language::German, language == check::Language::English,
                           language == check::Language::French);
-        preview_.setSources({&document_, &table_, &buttons_, &language_, &nextPageNumber_});
-    }
-
-    // The preview leaves its page number alone when it finds no page, which cannot be told
-    // apart from finding the requested page; so the search rule is asked first. A line is a
-    // page-head candidate when characters 19-20 read a number, that number is at least the
-    // requested page, and the line reaches character 21. Line 1 is never looked at.
-    bool hasPageFrom(int requested) const {
-        for (int i = 1; i < document_.count(); ++i) {
-            const auto& line = document_.entry(i);
-            const int n = vostrel::menu::pageNumber(line);
-            if (n != 0 && n >= requested && text::charLength(line) >= 21) return true;
-        }
-        return false;
+        preview_.setSources({document_, table_, buttons_, language_, nextPageNumber_});
     }
 
     std::optional<ShownPage> show(int requested) {
-        if (!hasPageFrom(requested)) return std::nullopt;
         preview_.PreviewPage = static_cast<std::int16_t>(requested);
         preview_.ClearPreview();
-        preview_.RenderPreview();
+        const auto found = preview_.RenderPreview();
+        if (found.outcome == preview::FoundPage::Outcome::NoHead) return std::nullopt;
         ShownPage page;
-        page.number = preview_.PreviewPage;
+        page.number = found.page;
         page.title = preview_.lblMenuH.caption();
         for (int p = 0; p < kPlaceCount; ++p) {
             auto& place = page.places[static_cast<std::size_t>(p)];
@@ -72,8 +57,7 @@ std::optional<ShownPage> showPage(const std::vector<std::string>& lines, int req
     return HeadlessPreview(lines, language).show(requested);
 }
 
-std::vector<ShownPage> showAllPages(const std::vector<std::string>& lines,
-                                    check::Language language) {
+std::vector<ShownPage> showAllPages(const std::vector<std::string>& lines, check::Language language) {
     HeadlessPreview preview(lines, language);
     std::vector<ShownPage> pages;
     // The shown page is never below the requested one, so asking for the page after it always

@@ -29,8 +29,8 @@ struct ShownPage {
 
 // The page the preview shows when asked for page `requested` (0: the first page), or nothing
 // when the menu has no page head at or above that number.
-[[nodiscard]] std::optional<ShownPage> showPage(const std::vector<std::string>& lines,
-                                                int requested, check::Language language);
+[[nodiscard]] std::optional<ShownPage> showPage(const std::vector<std::string>& lines, int requested,
+                                                check::Language language);
 
 // Every page the preview reaches when paging forward from the first, in order.
 [[nodiscard]] std::vector<ShownPage> showAllPages(const std::vector<std::string>& lines,

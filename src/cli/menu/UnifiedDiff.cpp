@@ -21,16 +21,13 @@ void writeUnifiedDiff(const std::vector<std::string>& before, const check::Repai
     if (changes.empty()) return;
     out << "--- " << oldName << "\n+++ " << newName << '\n';
     const int oldSize = static_cast<int>(before.size());
-    const auto oldLine = [&](int i) -> const std::string& {
-        return before[static_cast<std::size_t>(i)];
-    };
+    const auto oldLine = [&](int i) -> const std::string& { return before[static_cast<std::size_t>(i)]; };
     std::size_t c = 0;
     while (c < changes.size()) {
         // Changes whose context would touch or overlap share one hunk.
         std::size_t last = c;
         while (last + 1 < changes.size() &&
-               changes[last + 1].oldFirst - (changes[last].oldFirst + changes[last].oldCount) <=
-                   2 * kContext)
+               changes[last + 1].oldFirst - (changes[last].oldFirst + changes[last].oldCount) <= 2 * kContext)
             ++last;
         const auto& first = changes[c];
         const auto& end = changes[last];

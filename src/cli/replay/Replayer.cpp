@@ -83,17 +83,14 @@ std::filesystem::path Replayer::resolve(const std::string& path) const {
 }
 
 app::frmWendax& Replayer::openWindow(const Step& step) {
-    if (!form_)
-        throw ScenarioError(step.line, step.verb + ": the window is not open; `start` first");
+    if (!form_) throw ScenarioError(step.line, step.verb + ": the window is not open; `start` first");
     if (!running_)
-        throw ScenarioError(step.line,
-                            step.verb + ": the window was closed; `start` it again first");
+        throw ScenarioError(step.line, step.verb + ": the window was closed; `start` it again first");
     return *form_;
 }
 
 const app::frmWendax& Replayer::anyWindow(const Step& step) const {
-    if (!form_)
-        throw ScenarioError(step.line, step.verb + ": there is no window yet; `start` first");
+    if (!form_) throw ScenarioError(step.line, step.verb + ": there is no window yet; `start` first");
     return *form_;
 }
 
@@ -131,8 +128,7 @@ void Replayer::performStep(const Step& step) {
     else if (verb == "scroll")
         scroll(step);
     else if (verb == "focus") {
-        auto& form = openWindow(step);
-        if (form.VScroll2.enabled() && form.VScroll2.visible()) form.VScroll2_GotFocus();
+        openWindow(step).userFocusesLineBar();
     } else if (verb == "answer")
         queueAnswer(step.text(0));
     else if (verb == "dialog") {
@@ -158,7 +154,7 @@ void Replayer::queueAnswer(const std::string& word) {
     if (word == "yes" || word == "no")
         host_.queueAnswer(word == "yes");
     else
-        host_.queueChoice(word == "save" ? app::Answer::Save
+        host_.queueChoice(word == "save"      ? app::Answer::Save
                           : word == "discard" ? app::Answer::Discard
                                               : app::Answer::Cancel);
 }
@@ -170,7 +166,8 @@ void Replayer::crash(const Step& step) {
 }
 
 void Replayer::start(const Step& step) {
-    if (running_) throw ScenarioError(step.line, "start: the program is running; `close` or `crash` it first");
+    if (running_)
+        throw ScenarioError(step.line, "start: the program is running; `close` or `crash` it first");
     // A new run of the program: nothing survives from the last one but the files.
     form_.reset();
     host_.clearLogs();
@@ -181,11 +178,8 @@ void Replayer::start(const Step& step) {
 
 void Replayer::close(const Step& step) {
     if (!step.words.empty()) {
-        auto& form = openWindow(step);
-        if (step.text(0) == "frmWXText")
-            form.frmWXText.reset();
-        else
-            form.frmWXInfo.reset();
+        using Window = app::frmWendax::SecondaryWindow;
+        openWindow(step).userClosesWindow(step.text(0) == "frmWXText" ? Window::Text : Window::Info);
         return;
     }
     // The user may cancel the close at the save question; the program then goes on.
@@ -197,24 +191,17 @@ void Replayer::click(const Step& step) {
     const auto control = step.text(0);
     const int index = integerWord(step, 1);
     auto outOfRange = [&] {
-        return ScenarioError(step.line,
-                             "click: " + control + " has no index " + std::to_string(index));
+        return ScenarioError(step.line, "click: " + control + " has no index " + std::to_string(index));
     };
     if (control == "cmdWXButton") {
         if (!app::frmWendax::controlButtonExists(index)) throw outOfRange();
-        const auto& button = form.cmdWXButton(index);
-        if (button.enabled() && button.visible())
-            form.cmdWXButton_Click(static_cast<std::int16_t>(index));
+        form.userClicksControlButton(index);
     } else if (control == "imgWXMenu" || control == "lblWXMenu") {
-        // Any page's command buttons can be clicked without paging there first; a button
-        // the program disabled still takes no click.
         if (index < 0 || index >= catalogue::ButtonField::kButtonCount) throw outOfRange();
-        const auto i = static_cast<std::size_t>(index);
-        if (control == "imgWXMenu") {
-            if (form.field.imgWXMenu[i].enabled()) form.imgWXMenu_Click(index);
-        } else if (form.field.lblWXMenu[i].enabled()) {
-            form.lblWXMenu_Click(index);
-        }
+        if (control == "imgWXMenu")
+            form.userClicksCommandPicture(index);
+        else
+            form.userClicksCommandCaption(index);
     } else {
         // The preview refuses hidden places itself, whichever frame is shown.
         if (index < 0 || index >= preview::kPlaceCount) throw outOfRange();
@@ -288,9 +275,8 @@ void Replayer::expect(const Step& step) {
         // A pointer through a value that has no such member or index: nothing is there.
     }
     if (!equal)
-        throw ExpectationFailure("line " + std::to_string(step.line) + ": " + step.verb + " " +
-                                 pointerText + ": expected " + jsonText(expected) + ", actual " +
-                                 actual);
+        throw ExpectationFailure("line " + std::to_string(step.line) + ": " + step.verb + " " + pointerText +
+                                 ": expected " + jsonText(expected) + ", actual " + actual);
 }
 
 void Replayer::expectFile(const Step& step) {
@@ -305,9 +291,8 @@ void Replayer::expectFile(const Step& step) {
         equal = *bytes == expected;
     }
     if (!equal)
-        throw ExpectationFailure("line " + std::to_string(step.line) + ": expect-file " +
-                                 step.text(0) + ": expected " + quoteBytes(expected) + ", actual " +
-                                 actual);
+        throw ExpectationFailure("line " + std::to_string(step.line) + ": expect-file " + step.text(0) +
+                                 ": expected " + quoteBytes(expected) + ", actual " + actual);
 }
 
 }  // namespace vostrel::cli

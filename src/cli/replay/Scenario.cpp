@@ -63,9 +63,7 @@ public:
         return word;
     }
 
-    [[noreturn]] void fail(const std::string& message) const {
-        throw ScenarioError(number_, message);
-    }
+    [[noreturn]] void fail(const std::string& message) const { throw ScenarioError(number_, message); }
 
 private:
     void skipBlanks() {
@@ -102,16 +100,14 @@ private:
                     if (high < 0 || low < 0) fail("\\x needs two hexadecimal digits");
                     pos_ += 2;
                     flushPlain();
-                    word.pieces.push_back(
-                        {true, std::string(1, static_cast<char>(high * 16 + low))});
+                    word.pieces.push_back({true, std::string(1, static_cast<char>(high * 16 + low))});
                     break;
                 }
                 default: fail(std::string("unknown escape \\") + e);
             }
         }
         flushPlain();
-        if (pos_ < line_.size() && !isBlank(line_[pos_]))
-            fail("a quoted word must be followed by a blank");
+        if (pos_ < line_.size() && !isBlank(line_[pos_])) fail("a quoted word must be followed by a blank");
     }
 
     std::string_view line_;
@@ -146,8 +142,8 @@ constexpr std::array<Arity, 18> kArities = {{
     {"expect-file", 2, 2},
 }};
 
-constexpr std::array<std::string_view, 5> kClickable = {"cmdWXButton", "imgWXMenu", "lblWXMenu",
-                                                        "imgMenH", "imgMenQ"};
+constexpr std::array<std::string_view, 5> kClickable = {"cmdWXButton", "imgWXMenu", "lblWXMenu", "imgMenH",
+                                                        "imgMenQ"};
 constexpr std::array<std::string_view, 3> kScrollBars = {"VScroll1", "VScroll2", "HScroll1"};
 
 template <std::size_t N>
@@ -170,8 +166,7 @@ void checkArguments(const LineReader& reader, const Step& step) {
         if (window != "frmWXText" && window != "frmWXInfo")
             reader.fail("close: unknown window \"" + window + "\"");
     } else if (verb == "click") {
-        if (!oneOf(step.text(0), kClickable))
-            reader.fail("click: unknown control \"" + step.text(0) + "\"");
+        if (!oneOf(step.text(0), kClickable)) reader.fail("click: unknown control \"" + step.text(0) + "\"");
         requireInteger(reader, step, 1);
     } else if (verb == "select") {
         requireInteger(reader, step, 0);
@@ -182,7 +177,8 @@ void checkArguments(const LineReader& reader, const Step& step) {
     } else if (verb == "focus") {
         if (step.text(0) != "VScroll2") reader.fail("focus: only VScroll2 takes the focus");
     } else if (verb == "answer") {
-        static constexpr std::array<std::string_view, 5> kAnswers = {"yes", "no", "save", "discard", "cancel"};
+        static constexpr std::array<std::string_view, 5> kAnswers = {"yes", "no", "save", "discard",
+                                                                     "cancel"};
         if (!oneOf(step.text(0), kAnswers)) reader.fail("answer: must be yes, no, save, discard or cancel");
     } else if (verb == "file" || verb == "expect-file") {
         std::string bytes;

@@ -69,7 +69,8 @@ app::Answer ScriptedHost::takeAnswer(app::MessageButtons buttons) {
     const app::Answer answer = answers_.front();
     if (isYesNo(answer) != yesNo)
         throw MismatchedAnswer(std::string("the queued answer \"") + answerName(answer) +
-                               "\" does not fit a " + (yesNo ? "Yes/No" : "Save/Discard/Cancel") + " question");
+                               "\" does not fit a " + (yesNo ? "Yes/No" : "Save/Discard/Cancel") +
+                               " question");
     answers_.pop_front();
     return answer;
 }

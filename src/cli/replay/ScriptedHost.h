@@ -23,8 +23,7 @@ public:
 // and everything the program showed is logged for the state dump.
 class ScriptedHost : public app::Host {
 public:
-    explicit ScriptedHost(std::filesystem::path programFolder)
-        : programFolder_(std::move(programFolder)) {}
+    explicit ScriptedHost(std::filesystem::path programFolder) : programFolder_(std::move(programFolder)) {}
 
     void queueAnswer(bool yes) { answers_.push_back(yes ? app::Answer::Yes : app::Answer::No); }
     // Save, Discard or Cancel for the question asked before unsaved work is dropped.

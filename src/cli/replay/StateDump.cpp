@@ -13,7 +13,6 @@ namespace {
 
 using nlohmann::json;
 
-
 json scrollBar(const controls::ScrollBar& bar) {
     const auto& g = bar.geometry();
     return {{"min", bar.min()},
@@ -124,8 +123,7 @@ json dumpState(const app::frmWendax& form, const ScriptedHost& host, bool runnin
                         {"enabled", form.cboMenu.enabled()}};
     state["vars"] = vars(form);
     state["settings"] = form.cboWXIni.entries();
-    state["cboSprachen"] = {{"rows", form.cboSprachen.entries()},
-                            {"tooltip", form.cboSprachen.tooltip()}};
+    state["cboSprachen"] = {{"rows", form.cboSprachen.entries()}, {"tooltip", form.cboSprachen.tooltip()}};
 
     json buttons = json::object();
     for (int i : app::frmWendax::kControlButtonIndexes) {
@@ -153,19 +151,17 @@ json dumpState(const app::frmWendax& form, const ScriptedHost& host, bool runnin
 
     state["messages"] = host.messages();
     state["dialogs"] = host.dialogs();
-    state["frmWXText"] =
-        form.frmWXText ? json{{"caption", form.frmWXText->caption}, {"text", form.frmWXText->text}}
-                       : json(nullptr);
+    state["frmWXText"] = form.frmWXText
+                             ? json{{"caption", form.frmWXText->caption}, {"text", form.frmWXText->text}}
+                             : json(nullptr);
     state["frmWXInfo"] = form.frmWXInfo ? json{{"lblInfo", form.frmWXInfo->lblInfo},
                                                {"txtDank", form.frmWXInfo->txtDank},
                                                {"txtInfo", form.frmWXInfo->txtInfo}}
                                         : json(nullptr);
     state["shell"] = host.shell();
     const auto& check = form.checkResult();
-    state["check"] = {{"errors", check.errors},
-                      {"warnings", check.warnings},
-                      {"open", check.open},
-                      {"lines", check.lines}};
+    state["check"] = {
+        {"errors", check.errors}, {"warnings", check.warnings}, {"open", check.open}, {"lines", check.lines}};
     state["status"] = {{"text", form.passingNote.text}, {"count", form.passingNote.count}};
     return state;
 }
