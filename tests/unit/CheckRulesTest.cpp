@@ -10,6 +10,7 @@
 
 #include "check/MenuCheck.h"
 #include "files/Windows1252.h"
+#include "WorkedExampleMenu.h"
 
 namespace {
 
@@ -38,22 +39,6 @@ Lines exampleMenu() {
             "MENUITEM|TASK_SET_VOLUME|",               // 15
             "MENUITEM|TASK_SET_BRIGHTNESS|",           // 16
             "MENUITEM|TASK_PAGE1|"};                   // 17
-}
-
-// The menu of the worked building sequence: a settings block but no menu_preferences item.
-Lines workedExample() {
-    return {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
-            "MENUPAGE|TASK_PAGE1|Hauptmenü 1/2|",
-            "MENUITEM|TASK_NAVIGATE_TO|",
-            "MENUITEM|TASK_PLAN_VIA|",
-            "MENUITEM|TASK_PAGE2|",
-            "MENUPAGE|TASK_PAGE2|Hauptmenü 2/2|",
-            "MENUITEM|TASK_SHOW_MAP|",
-            "MENUITEM|TASK_PAGE1|",
-            "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|",
-            "MENUPAGE|TASK_PAGE3|Einstellungen 1/1|",
-            "MENUITEM|TASK_SET_VOLUME|",
-            "MENUITEM|TASK_PAGE1|"};
 }
 
 Lines replaced(Lines lines, int lineNumber, std::string text) {

@@ -7,24 +7,17 @@
 
 #include "check/MenuCheck.h"
 #include "check/Repair.h"
+#include "WorkedExampleMenu.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 
+// The worked example with its preferences item, so that the check finds nothing in it.
 Lines exampleMenu() {
-    return {"MENUBLOCK|BLOCK_MAIN|BTM_GPS_POSITION|",
-            "MENUPAGE|TASK_PAGE1|Hauptmenü 1/2|",
-            "MENUITEM|TASK_NAVIGATE_TO|",
-            "MENUITEM|TASK_MENU_PREFERENCES|",
-            "MENUITEM|TASK_PAGE2|",
-            "MENUPAGE|TASK_PAGE2|Hauptmenü 2/2|",
-            "MENUITEM|TASK_SHOW_MAP|",
-            "MENUITEM|TASK_PAGE1|",
-            "MENUBLOCK|BLOCK_PREF|BTM_GPS_POSITION|",
-            "MENUPAGE|TASK_PAGE3|Einstellungen 1/1|",
-            "MENUITEM|TASK_SET_VOLUME|",
-            "MENUITEM|TASK_PAGE1|"};
+    Lines lines = workedExample();
+    lines[3] = "MENUITEM|TASK_MENU_PREFERENCES|";
+    return lines;
 }
 
 Lines edited(Lines lines, int index, std::vector<std::string> with, int remove = 1) {
