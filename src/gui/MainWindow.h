@@ -106,7 +106,10 @@ private:
 
     // Building the widgets (MainWindowLayout.cpp).
     void buildWidgets();
+    // The button field (MainWindowButtonField.cpp).
     void buildButtonField(QWidget* client);
+    void buildPage(int page);
+    void buildCommandButton(int button, QWidget* holder);
     void buildControlArea(QWidget* client);
     void buildPreview(QWidget* client);
     void buildMenuBar();
@@ -163,8 +166,12 @@ private:
     QLineEdit* menuEdit_ = nullptr;
     QListView* menuList_ = nullptr;
     QScrollBar* lineScroll_ = nullptr;  // VScroll2
+    // Null for a button whose page has not been shown yet.
     std::array<CommandButton*, catalogue::ButtonField::kButtonCount> commandButtons_{};
+    std::array<QWidget*, catalogue::kButtonPageCount> pages_{};
+    std::array<bool, catalogue::kButtonPageCount> pageBuilt_{};
     std::vector<std::unique_ptr<RovingTabStop>> tabStops_;
+    RovingTabStop* commandStop_ = nullptr;  // the button field's
     // Top-level windows of their own, so that the main window does not keep
     // them on top of itself; they are deleted when their models go.
     QPointer<TextWindow> textWindow_;

@@ -16,10 +16,10 @@
 #include <cmath>
 #include <memory>
 
-#include "catalogue/ButtonPages.h"
 #include "gui/Artwork.h"
 #include "gui/CaptionLabel.h"
 #include "gui/CommandButton.h"
+#include "gui/CommandCaptions.h"
 #include "gui/ControlWidgets.h"
 #include "gui/FixedRowListView.h"
 #include "gui/FocusRing.h"
@@ -31,34 +31,12 @@ namespace vostrel::gui {
 
 namespace {
 
-// Two lines of this size fill the 30-pixel caption strip of a command; longer
-// captions shrink a little (CaptionLabel).
-constexpr qreal kCaptionPointSize = 7.5;
-
 QLabel* captionLabel(QWidget* parent, Qt::Alignment alignment, bool wrap) {
     auto* label = new ClickableLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment);
     label->setWordWrap(wrap);
     return label;
-}
-
-// A command picture is named by the caption below it. Without a language the
-// captions stay empty; then its command (its tooltip) is the best name it has.
-// Both models feed the name, so it is set whichever of them changed.
-QString spokenName(const controls::Label& caption, const controls::Image& image) {
-    const QString name = spokenCaption(displayText(caption.caption()));
-    return name.isEmpty() ? displayText(image.tooltip()) : name;
-}
-
-// A caption too long for its strip is cut with an ellipsis on screen; a
-// screen reader still hears all of it.
-void mirrorCaption(CaptionLabel* label, const controls::Label& caption,
-                   const std::function<void()>& nameButton) {
-    const QString text = displayText(caption.caption());
-    label->setText(text);
-    label->setAccessibleDescription(spokenCaption(text));
-    nameButton();
 }
 
 }  // namespace
@@ -89,72 +67,6 @@ void MainWindow::buildWidgets() {
         applyBackColour(canvas_, form.backColour());
         applyFormGeometry();
     };
-}
-
-void MainWindow::buildButtonField(QWidget* client) {
-    auto& field = form_->field;
-    std::array<QWidget*, catalogue::kButtonPageCount> pages{};
-    for (int p = 0; p < catalogue::kButtonPageCount; ++p)
-        pages[p] = bind(field.Picture1[p], new QWidget(client), {}, true);
-
-    QFont captionFont = font();
-    captionFont.setPointSizeF(kCaptionPointSize);
-    for (int i = 0; i < catalogue::ButtonField::kButtonCount; ++i) {
-        const catalogue::Cell cell = catalogue::cellOf(i);
-        // Element 0 stands for no command; it lives on the window, never shown.
-        QWidget* holder = cell.page >= 0 ? pages[cell.page] : client;
-        controls::Image& image = field.imgWXMenu[i];
-        auto* picture = new CommandButton(holder);
-        picture->setGridKeys(true);
-        // Drawn when its page is first shown (CommandButton).
-        picture->setPictureIndex(i);
-        commandButtons_[static_cast<std::size_t>(i)] = picture;
-        controls::Label& caption = field.lblWXMenu[i];
-        // The picture is what takes the focus; it is named by its caption, or
-        // by its command while the captions are empty (no language chosen).
-        const auto name = [picture, &caption, &image] {
-            picture->setAccessibleName(spokenName(caption, image));
-        };
-        bind(image, picture, name);
-        connect(picture, &ClickableLabel::clicked, this,
-                [this, i] { forward([this, i] { form_->userClicksCommandPicture(i); }); });
-        connect(picture, &CommandButton::gridStep, this,
-                [this, i](GridStep step) { moveGridFocus(i, step); });
-        connect(picture, &CommandButton::pageStep, this, [this](int step) {
-            controls::ScrollBar& bar = form_->field.VScroll1;
-            forward([this, &bar, step] { form_->userScrolls(bar, bar.value() + step); }, &bar);
-        });
-
-        auto* label = new CaptionLabel(holder);
-        label->setTextFormat(Qt::PlainText);
-        label->setFont(captionFont);
-        bind(
-            caption, label, [label, &caption, name] { mirrorCaption(label, caption, name); }, true);
-        connect(label, &ClickableLabel::clicked, this,
-                [this, i] { forward([this, i] { form_->userClicksCommandCaption(i); }); });
-        label->setCoveredBy(picture);
-        picture->raise();
-    }
-
-    // Tab walks a page in reading order, as the arrow keys do, rather than in
-    // the order of the command table.
-    QWidget* previous = nullptr;
-    for (int page = 0; page < catalogue::kButtonPageCount; ++page) {
-        for (const int button : buttonsInReadingOrder(page)) {
-            QWidget* current = commandButtons_[static_cast<std::size_t>(button)];
-            if (previous) setTabOrder(previous, current);
-            previous = current;
-        }
-    }
-
-    std::vector<QWidget*> members(commandButtons_.begin() + 1, commandButtons_.end());
-    tabStops_.push_back(std::make_unique<RovingTabStop>(std::move(members), [this]() -> QWidget* {
-        const int first =
-            firstFocusableButton(form_->field.shownPage(), [this](int b) { return canFocusButton(b); });
-        return first == 0 ? nullptr : commandButtons_[static_cast<std::size_t>(first)];
-    }));
-
-    bindScrollBar(field.VScroll1, new QScrollBar(Qt::Vertical, client));
 }
 
 void MainWindow::buildControlArea(QWidget* client) {

@@ -5,8 +5,13 @@
 namespace vostrel::gui {
 
 RovingTabStop::RovingTabStop(std::vector<QWidget*> members, Fallback fallback)
-    : members_(std::move(members)), fallback_(std::move(fallback)) {
-    for (QWidget* member : members_) member->setFocusPolicy(Qt::ClickFocus);
+    : fallback_(std::move(fallback)) {
+    add(members);
+}
+
+void RovingTabStop::add(const std::vector<QWidget*>& members) {
+    for (QWidget* member : members) member->setFocusPolicy(Qt::ClickFocus);
+    members_.insert(members_.end(), members.begin(), members.end());
 }
 
 bool RovingTabStop::canTakeFocus(const QWidget* widget) {

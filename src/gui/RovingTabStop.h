@@ -17,6 +17,9 @@ public:
     using Fallback = std::function<QWidget*()>;
     RovingTabStop(std::vector<QWidget*> members, Fallback fallback);
 
+    // Members built later join the group as they come.
+    void add(const std::vector<QWidget*>& members);
+
     // Brings the stop up to date: `focused` is the window's focus widget.
     void update(const QWidget* focused);
     QWidget* stop() const { return stop_; }

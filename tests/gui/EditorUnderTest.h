@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QListView>
 #include <QTemporaryDir>
+#include <QScrollBar>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -58,6 +59,15 @@ struct EditorUnderTest {
         T* found = window->findChild<T*>(name);
         if (!found) qFatal("no widget %s", qPrintable(name));
         return found;
+    }
+
+    // Turns the button field through all its pages and back, as a user paging
+    // with its scroll bar does: a page's widgets exist once it has been shown.
+    void showEveryPage() {
+        auto* bar = widget<QScrollBar>(QStringLiteral("VScroll1"));
+        const int start = bar->value();
+        for (int page = bar->minimum(); page <= bar->maximum(); ++page) bar->setValue(page);
+        bar->setValue(start);
     }
 
     // A first start runs auto-run, which opens the main block at once; tests that build by hand

@@ -34,7 +34,7 @@ private slots:
     void lineScrollBarMovesTheCurrentLine_data();
     void lineScrollBarMovesTheCurrentLine();
     void previewScrollBarTurnsThePreviewPage();
-    void picturesAreDrawnWhenFirstShown();
+    void pagesAreBuiltAndDrawnWhenFirstShown();
     void closingUnloadsOnceAndWritesSettings();
     void closingSavesTheMenuBeforeWritingTheSettings();
     void endMenuItemClosesTheWindow();
@@ -216,22 +216,39 @@ void MainWindowScrollingTest::previewScrollBarTurnsThePreviewPage() {
     QVERIFY(widget<QLabel>(QStringLiteral("imgMenH_1"))->isHidden());
 }
 
-void MainWindowScrollingTest::picturesAreDrawnWhenFirstShown() {
-    // Only the pages seen so far hold their pictures; the others cost nothing yet.
-    auto drawnOnPage = [this](int page) {
+void MainWindowScrollingTest::pagesAreBuiltAndDrawnWhenFirstShown() {
+    // Only the pages seen so far have their widgets and pictures; the others
+    // cost nothing yet, though their models are there from the start.
+    struct Page {
+        int built = 0;
         int drawn = 0;
-        const std::vector<int> buttons = gui::buttonsInReadingOrder(page);
-        for (const int button : buttons)
-            if (!widget<QLabel>(QStringLiteral("imgWXMenu_%1").arg(button))->pixmap().isNull()) ++drawn;
-        return std::pair(drawn, int(buttons.size()));
+        int buttons = 0;
+        bool operator==(const Page&) const = default;
     };
-    QCOMPARE(drawnOnPage(0), std::pair(19, 19));
-    for (int page = 1; page < 7; ++page) QCOMPARE(drawnOnPage(page).first, 0);
+    auto onPage = [this](int page) {
+        Page found;
+        for (const int button : gui::buttonsInReadingOrder(page)) {
+            ++found.buttons;
+            const auto* picture = window->findChild<QLabel*>(QStringLiteral("imgWXMenu_%1").arg(button));
+            const auto* caption = window->findChild<QLabel*>(QStringLiteral("lblWXMenu_%1").arg(button));
+            if (picture && caption) ++found.built;
+            if (picture && !picture->pixmap().isNull()) ++found.drawn;
+        }
+        return found;
+    };
+    QCOMPARE(onPage(0), (Page{19, 19, 19}));
+    for (int page = 1; page < 7; ++page) QCOMPARE(onPage(page).built, 0);
+    // A model change on a page not built yet is there when the page comes.
+    window->form().field.lblWXMenu[gui::buttonsInReadingOrder(3).front()].setCaption("Erst später gezeigt");
+    window->syncChanges();
 
     widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(3);
-    QCOMPARE(drawnOnPage(3), std::pair(18, 18));
-    QCOMPARE(drawnOnPage(0).first, 19);  // kept for going back
-    QCOMPARE(drawnOnPage(2).first, 0);
+    QCOMPARE(onPage(3), (Page{18, 18, 18}));
+    QCOMPARE(
+        widget<QLabel>(QStringLiteral("lblWXMenu_%1").arg(gui::buttonsInReadingOrder(3).front()))->text(),
+        QStringLiteral("Erst später gezeigt"));
+    QCOMPARE(onPage(0).drawn, 19);  // kept for going back
+    QCOMPARE(onPage(2).built, 0);
 
     // A place of the preview draws its command when it shows it, and a new
     // command replaces the picture.

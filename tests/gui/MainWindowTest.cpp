@@ -60,6 +60,7 @@ void MainWindowTest::init() { QVERIFY(openEditor()); }
 void MainWindowTest::cleanup() { closeEditor(); }
 
 void MainWindowTest::everyControlHasExactlyOneWidget() {
+    showEveryPage();
     QStringList names;
     auto arrayOf = [&](const QString& name, int first, int last) {
         for (int i = first; i <= last; ++i) names << name + QLatin1Char('_') + QString::number(i);
@@ -118,6 +119,7 @@ void MainWindowTest::widgetsSitAtTheirPixelPlace() {
     QFETCH(QString, name);
     QFETCH(QString, parentName);
     QFETCH(QRect, pixels);
+    showEveryPage();
     auto* w = widget<QWidget>(name);
     QCOMPARE(w->parentWidget()->objectName(), parentName);
     QCOMPARE(w->geometry(), pixels);

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "EditorUnderTest.h"
+#include "gui/ButtonGrid.h"
 #include "gui/CommandButton.h"
 #include "gui/FocusRing.h"
 #include "gui/MainWindow.h"
@@ -88,6 +89,13 @@ void WindowHandlingTest::resizingZoomsTheLayout() {
     QVERIFY(near(inClient(QStringLiteral("imgWXMenu_35")), zoomed(picture)));
     // Text grows with the controls.
     QCOMPARE(widget(QStringLiteral("lblWXMenu_35"))->font().pointSizeF(), captionPoints * factor);
+    // A page first shown at this size is built at it: its pictures as large
+    // as 35, its captions' text too.
+    const int twin = gui::buttonsInReadingOrder(1).front();
+    widget<QScrollBar>(QStringLiteral("VScroll1"))->setValue(1);
+    QCOMPARE(inClient(QStringLiteral("imgWXMenu_%1").arg(twin)).size(),
+             inClient(QStringLiteral("imgWXMenu_35")).size());
+    QCOMPARE(widget(QStringLiteral("lblWXMenu_%1").arg(twin))->font().pointSizeF(), captionPoints * factor);
     // Nothing ends below the client: the list and its scroll bars stop short of the edge.
     for (const char* name : {"cboMenu", "Frame4", "Frame5", "Frame2"})
         QVERIFY2(inClient(QString::fromUtf8(name)).bottom() < client->height() - 1, name);
