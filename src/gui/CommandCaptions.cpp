@@ -10,7 +10,8 @@ QString spokenName(const controls::Label& caption, const controls::Image& image)
     return name.isEmpty() ? displayText(image.tooltip()) : name;
 }
 
-void mirrorCaption(CaptionLabel* label, const controls::Label& caption, const std::function<void()>& nameButton) {
+void mirrorCaption(CaptionLabel* label, const controls::Label& caption,
+                   const std::function<void()>& nameButton) {
     const QString text = displayText(caption.caption());
     label->setText(text);
     label->setAccessibleDescription(spokenCaption(text));

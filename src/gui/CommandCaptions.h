@@ -23,6 +23,7 @@ QString spokenName(const controls::Label& caption, const controls::Image& image)
 
 // A caption too long for its strip is cut with an ellipsis on screen; a
 // screen reader still hears all of it.
-void mirrorCaption(CaptionLabel* label, const controls::Label& caption, const std::function<void()>& nameButton);
+void mirrorCaption(CaptionLabel* label, const controls::Label& caption,
+                   const std::function<void()>& nameButton);
 
 }  // namespace vostrel::gui

@@ -27,11 +27,15 @@ void MainWindow::buildButtonField(QWidget* client) {
     // Element 0 stands for no command; it lives on the window, never shown.
     buildCommandButton(0, client);
 
-    commandStop_ = tabStops_.emplace_back(std::make_unique<RovingTabStop>(std::vector<QWidget*>{}, [this]() -> QWidget* {
-        const int first =
-            firstFocusableButton(form_->field.shownPage(), [this](int b) { return canFocusButton(b); });
-        return first == 0 ? nullptr : commandButtons_[static_cast<std::size_t>(first)];
-    })).get();
+    commandStop_ = tabStops_
+                       .emplace_back(std::make_unique<RovingTabStop>(
+                           std::vector<QWidget*>{},
+                           [this]() -> QWidget* {
+                               const int first = firstFocusableButton(
+                                   form_->field.shownPage(), [this](int b) { return canFocusButton(b); });
+                               return first == 0 ? nullptr : commandButtons_[static_cast<std::size_t>(first)];
+                           }))
+                       .get();
 
     bindScrollBar(field.VScroll1, new QScrollBar(Qt::Vertical, client));
 }
@@ -61,8 +65,8 @@ void MainWindow::buildPage(int page) {
 
     auto& field = form_->field;
     for (const int button : buttons) {
-        mirrors_.at(&field.imgWXMenu[button])();
-        mirrors_.at(&field.lblWXMenu[button])();
+        mirrors_.at (&field.imgWXMenu[button])();
+        mirrors_.at (&field.lblWXMenu[button])();
     }
 }
 
@@ -89,7 +93,8 @@ void MainWindow::buildCommandButton(int i, QWidget* holder) {
 
     auto* label = new CaptionLabel(holder);
     label->setTextFormat(Qt::PlainText);
-    // At the window's present zoom: the zoom keeps the size it finds as the size at factor 1 times the factor.
+    // At the window's present zoom: the zoom keeps the size it finds as the size at factor 1 times the
+    // factor.
     QFont captionFont = font();
     captionFont.setPointSizeF(kCaptionPointSize * zoom_.factor());
     label->setFont(captionFont);
