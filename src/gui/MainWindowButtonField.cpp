@@ -27,15 +27,14 @@ void MainWindow::buildButtonField(QWidget* client) {
     // Element 0 stands for no command; it lives on the window, never shown.
     buildCommandButton(0, client);
 
-    commandStop_ = tabStops_
-                       .emplace_back(std::make_unique<RovingTabStop>(
-                           std::vector<QWidget*>{},
-                           [this]() -> QWidget* {
-                               const int first = firstFocusableButton(
-                                   form_->field.shownPage(), [this](int b) { return canFocusButton(b); });
-                               return first == 0 ? nullptr : commandButtons_[static_cast<std::size_t>(first)];
-                           }))
-                       .get();
+    // The field is one Tab stop; with no member left to take it, the first button of the page shown.
+    auto firstOnShownPage = [this]() -> QWidget* {
+        const int first =
+            firstFocusableButton(form_->field.shownPage(), [this](int b) { return canFocusButton(b); });
+        return first == 0 ? nullptr : commandButtons_[static_cast<std::size_t>(first)];
+    };
+    tabStops_.push_back(std::make_unique<RovingTabStop>(std::vector<QWidget*>{}, firstOnShownPage));
+    commandStop_ = tabStops_.back().get();
 
     bindScrollBar(field.VScroll1, new QScrollBar(Qt::Vertical, client));
 }
