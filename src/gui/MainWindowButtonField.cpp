@@ -44,17 +44,14 @@ void MainWindow::buildPage(int page) {
     if (built) return;
     built = true;
     QWidget* holder = pages_[static_cast<std::size_t>(page)];
-    std::vector<int> buttons;
-    for (int i = 1; i < catalogue::ButtonField::kButtonCount; ++i)
-        if (catalogue::cellOf(i).page == page) buttons.push_back(i);
-    for (const int button : buttons) buildCommandButton(button, holder);
-
     // Tab walks a page in reading order, as the arrow keys do, rather than in
     // the order of the command table; the page's buttons follow its page in
     // the window's focus chain, where they would be had they been built with it.
+    const std::vector<int> buttons = buttonsInReadingOrder(page);
     std::vector<QWidget*> members;
     QWidget* previous = holder;
-    for (const int button : buttonsInReadingOrder(page)) {
+    for (const int button : buttons) {
+        buildCommandButton(button, holder);
         QWidget* current = commandButtons_[static_cast<std::size_t>(button)];
         setTabOrder(previous, current);
         previous = current;
@@ -64,8 +61,8 @@ void MainWindow::buildPage(int page) {
 
     auto& field = form_->field;
     for (const int button : buttons) {
-        mirrors_.at (&field.imgWXMenu[button])();
-        mirrors_.at (&field.lblWXMenu[button])();
+        mirrors_.find(&field.imgWXMenu[button])->second();
+        mirrors_.find(&field.lblWXMenu[button])->second();
     }
 }
 
@@ -92,8 +89,8 @@ void MainWindow::buildCommandButton(int i, QWidget* holder) {
 
     auto* label = new CaptionLabel(holder);
     label->setTextFormat(Qt::PlainText);
-    // At the window's present zoom: the zoom keeps the size it finds as the size at factor 1 times the
-    // factor.
+    // Set at the window's present zoom: the zoom takes the size it finds, divided by its factor, as the
+    // caption's size at factor 1.
     QFont captionFont = font();
     captionFont.setPointSizeF(kCaptionPointSize * zoom_.factor());
     label->setFont(captionFont);
